@@ -1,0 +1,209 @@
+#pragma once
+
+// TKol1..TKol4: four levels of one collection of element pointers. They differ
+// only in Szukaj (linear from the end, lower bound, classic binary search);
+// TKol4 is the level the program instantiates. A collection is itself a
+// PDC_Obiekt, with class code 1, and is stored as an object of its own.
+
+#include "domain/Kody_klas.h"
+#include "domain/PDC_Obiekt.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <new>
+#include <type_traits>
+
+// The part shared by every instantiation: what the file format needs to know
+// of any collection, whatever its element type.
+class Kolekcja_obiektow : public PDC_Obiekt {
+public:
+    std::int32_t Podaj_kod_klasy() const override { return kod_kolekcji; }
+    std::int32_t Podaj_liczbe() const { return liczba; }
+
+protected:
+    std::int32_t liczba = 0;
+};
+
+template <class T>
+class TKol1 : public Kolekcja_obiektow {
+public:
+    // An element against a key; negative, zero or positive.
+    using Porownanie = int (*)(const T* element, const void* klucz);
+    // Two entries of the block, that is two element pointers.
+    using Porownanie_wpisow = int (*)(T* const* a, T* const* b);
+
+    TKol1() = default;
+    // Elements are not deleted here: the owner calls Usun_wszystkie first.
+    ~TKol1() override { delete[] blok; }
+
+    void Wpisz_skladniki(Tablica_obiektow* tablica) override
+    {
+        if constexpr (std::is_base_of_v<PDC_Obiekt, T>) {
+            for (std::int32_t i = 0; i < liczba; ++i)
+                if (elementy[i] != nullptr)
+                    elementy[i]->Wpisz_do_tablicy(tablica);
+        }
+    }
+
+    // Linear, last position to first; p ends at the match, or 0.
+    virtual T* Szukaj(Porownanie cmp, std::int32_t& p, const void* klucz)
+    {
+        p = liczba;
+        while (p > 0) {
+            --p;
+            if (cmp(elementy[p], klucz) == 0)
+                return elementy[p];
+        }
+        return nullptr;
+    }
+
+    // Makes room for n more entries. Room is kept at both ends of the block,
+    // with spare capacity, so that inserting at position 0 (which every
+    // addition and every loaded object does) is amortised constant time
+    // instead of moving every entry each time.
+    int Powieksz(std::int32_t n)
+    {
+        if (n < 0)
+            return 0;
+        const std::int64_t potrzebne = std::int64_t{liczba} + n;
+        if (potrzebne > najwieksza_pojemnosc)
+            return 0;
+        if (Miejsce_z_przodu() >= n && Miejsce_z_tylu() >= n)
+            return 1;
+        std::int64_t nowa = std::max<std::int64_t>(2 * std::int64_t{liczba} + 2 * std::int64_t{n}, 8);
+        nowa = std::min<std::int64_t>(nowa, najwieksza_pojemnosc);
+        T** nowy = new (std::nothrow) T*[static_cast<std::size_t>(nowa)];
+        if (nowy == nullptr) {
+            // Without new memory the free slots already held still serve.
+            if (pojemnosc - liczba < n)
+                return 0;
+            Wysrodkuj(blok, pojemnosc);
+            return 1;
+        }
+        Wysrodkuj(nowy, static_cast<std::int32_t>(nowa));
+        return 1;
+    }
+
+    // Inserts at 0..liczba; the caller has made room with Powieksz.
+    int Wstaw(T* element, std::int32_t pozycja)
+    {
+        if (pozycja < 0 || pozycja > liczba || pojemnosc == liczba)
+            return 0;
+        const bool w_przod = Miejsce_z_przodu() > 0 && (pozycja <= liczba / 2 || Miejsce_z_tylu() == 0);
+        if (w_przod) {
+            std::move(elementy, elementy + pozycja, elementy - 1);
+            --elementy;
+        } else {
+            std::move_backward(elementy + pozycja, elementy + liczba, elementy + liczba + 1);
+        }
+        elementy[pozycja] = element;
+        ++liczba;
+        return 1;
+    }
+
+    // Not stable: equal elements end in no particular order.
+    void Sortuj(Porownanie_wpisow cmp)
+    {
+        if (liczba > 1)
+            std::sort(elementy, elementy + liczba, [cmp](T* const& a, T* const& b) { return cmp(&a, &b) < 0; });
+    }
+
+    T* Element(std::int32_t pozycja) const { return Poprawna_pozycja(pozycja) ? elementy[pozycja] : nullptr; }
+    bool Poprawna_pozycja(std::int32_t pozycja) const { return pozycja >= 0 && pozycja < liczba; }
+
+    // Deletes the elements, last first, then releases the block.
+    void Usun_wszystkie()
+    {
+        for (std::int32_t i = liczba - 1; i >= 0; --i)
+            delete elementy[i];
+        delete[] blok;
+        blok = nullptr;
+        elementy = nullptr;
+        pojemnosc = 0;
+        liczba = 0;
+    }
+
+protected:
+    T** elementy = nullptr;
+
+private:
+    static constexpr std::int64_t najwieksza_pojemnosc = 0x7fffffff;
+
+    std::int32_t Miejsce_z_przodu() const { return static_cast<std::int32_t>(elementy - blok); }
+    std::int32_t Miejsce_z_tylu() const { return pojemnosc - liczba - Miejsce_z_przodu(); }
+
+    // Moves the entries to the middle of `cel` (the current block or a new one),
+    // splitting the free slots evenly between the two ends.
+    void Wysrodkuj(T** cel, std::int32_t nowa_pojemnosc)
+    {
+        T** nowe = cel + (nowa_pojemnosc - liczba) / 2;
+        if (liczba > 0) {
+            if (nowe < elementy)
+                std::move(elementy, elementy + liczba, nowe);
+            else
+                std::move_backward(elementy, elementy + liczba, nowe + liczba);
+        }
+        if (cel != blok) {
+            delete[] blok;
+            blok = cel;
+        }
+        elementy = nowe;
+        pojemnosc = nowa_pojemnosc;
+    }
+
+    T** blok = nullptr;
+    std::int32_t pojemnosc = 0;
+};
+
+template <class T>
+class TKol2 : public TKol1<T> {
+public:
+    using typename TKol1<T>::Porownanie;
+
+    // Lower bound: p is the first position whose element is not less than the key.
+    T* Szukaj(Porownanie cmp, std::int32_t& p, const void* klucz) override
+    {
+        p = this->liczba;
+        std::int64_t lo = -1;
+        while (lo + 1 != p) {
+            const auto mid = static_cast<std::int32_t>((lo + p) / 2);
+            if (cmp(this->elementy[mid], klucz) < 0)
+                lo = mid;
+            else
+                p = mid;
+        }
+        if (p == this->liczba || cmp(this->elementy[p], klucz) != 0)
+            return nullptr;
+        return this->elementy[p];
+    }
+};
+
+template <class T>
+class TKol3 : public TKol2<T> {
+public:
+    using typename TKol1<T>::Porownanie;
+
+    // Classic binary search. The comparison is evaluated a second time on the
+    // same element before a match is taken; p is left at the last position
+    // examined, and untouched when the collection is empty.
+    T* Szukaj(Porownanie cmp, std::int32_t& p, const void* klucz) override
+    {
+        std::int64_t lo = 0;
+        std::int64_t hi = std::int64_t{this->liczba} - 1;
+        while (lo <= hi) {
+            const auto mid = static_cast<std::int32_t>((lo + hi) / 2);
+            p = mid;
+            if (cmp(this->elementy[mid], klucz) < 0)
+                lo = mid + 1;
+            else if (cmp(this->elementy[mid], klucz) <= 0)
+                return this->elementy[mid];
+            else
+                hi = mid - 1;
+        }
+        return nullptr;
+    }
+};
+
+template <class T>
+class TKol4 : public TKol3<T> {
+};

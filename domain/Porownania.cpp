@@ -1,0 +1,39 @@
+#include "domain/Porownania.h"
+
+#include "domain/TPozycja.h"
+#include "domain/TTytul.h"
+#include "domain/Tekst.h"
+
+#include <cstdint>
+
+namespace {
+int Porownaj_liczby(std::int32_t a, std::int32_t b)
+{
+    return (a > b) - (a < b);
+}
+}
+
+int Porownaj_nazwe(const TTytul* tytul, const void* nazwa)
+{
+    return Porownaj_teksty(tytul->Podaj_nazwe(), static_cast<const char*>(nazwa));
+}
+
+int Porownaj_ISBN(const TTytul* tytul, const void* isbn)
+{
+    return Porownaj_teksty(tytul->Podaj_ISBN(), static_cast<const char*>(isbn));
+}
+
+int Porownaj_numer(const TPozycja* pozycja, const void* numer)
+{
+    return Porownaj_liczby(pozycja->Podaj_numer(), *static_cast<const std::int32_t*>(numer));
+}
+
+int Porownaj_tytuly(TTytul* const* a, TTytul* const* b)
+{
+    return Porownaj_teksty((*a)->Podaj_nazwe(), (*b)->Podaj_nazwe());
+}
+
+int Porownaj_pozycje(TPozycja* const* a, TPozycja* const* b)
+{
+    return Porownaj_liczby((*a)->Podaj_numer(), (*b)->Podaj_numer());
+}

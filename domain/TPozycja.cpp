@@ -1,0 +1,13 @@
+#include "domain/TPozycja.h"
+
+#include "domain/Kody_klas.h"
+
+TPozycja::TPozycja(std::int32_t numer_, TTytul* tytul_, TWypozyczenie* wypozyczenie_)
+    : numer(numer_), tytul(tytul_), wypozyczenie(wypozyczenie_)
+{
+}
+
+std::int32_t TPozycja::Podaj_kod_klasy() const
+{
+    return kod_pozycji;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "domain/PDC_Obiekt.h"
+
+class TTytul;
+class TWypozyczenie;
+
+// A numbered copy of a title. Neither link is owned.
+class TPozycja final : public PDC_Obiekt {
+public:
+    TPozycja(std::int32_t numer, TTytul* tytul, TWypozyczenie* wypozyczenie);
+
+    std::int32_t Podaj_kod_klasy() const override;
+
+    std::int32_t Podaj_numer() const { return numer; }
+    TTytul* Podaj_tytul() const { return tytul; }
+    TWypozyczenie* Podaj_wypozyczenie() const { return wypozyczenie; }
+    void Ustaw_numer(std::int32_t nowy) { numer = nowy; }
+    void Ustaw_tytul(TTytul* nowy) { tytul = nowy; }
+    void Ustaw_wypozyczenie(TWypozyczenie* nowe) { wypozyczenie = nowe; }
+
+private:
+    std::int32_t numer;
+    TTytul* tytul;
+    TWypozyczenie* wypozyczenie;
+};

@@ -1,0 +1,21 @@
+#include "domain/Tekst.h"
+
+void Kopiuj_do_pola(char (&pole)[rozmiar_pola], const char* tekst)
+{
+    std::size_t i = 0;
+    if (tekst != nullptr)
+        for (; i + 1 < rozmiar_pola && tekst[i] != '\0' && tekst[i] != '\n'; ++i)
+            pole[i] = tekst[i];
+    pole[i] = '\0';
+}
+
+int Porownaj_teksty(const char* a, const char* b)
+{
+    const auto* x = reinterpret_cast<const unsigned char*>(a);
+    const auto* y = reinterpret_cast<const unsigned char*>(b);
+    while (*x != 0 && *x == *y) {
+        ++x;
+        ++y;
+    }
+    return static_cast<int>(*x) - static_cast<int>(*y);
+}

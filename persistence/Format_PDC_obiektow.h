@@ -1,0 +1,57 @@
+#pragma once
+
+#include "domain/PDC_Obiekt.h"
+#include "persistence/Format_obiektow.h"
+#include "persistence/Tablica_obiektow.h"
+
+// A format bound to one domain object at a time; its definition carries the
+// object's identifier after the class name.
+template <class T>
+class Format_PDC_obiektow : public Format_obiektow {
+public:
+    Strumien_wyjsciowy& Zapisz_definicje(Strumien_wyjsciowy& s) override
+    {
+        Zapisz_znacznik(s, "Definicja_obiektu");
+        this->Zapisz_nazwe_klasy(s);
+        Zapisz_identyfikator(s);
+        this->Zapisz_pola(s);
+        this->Zapisz_powiazania(s);
+        Zapisz_znacznik(s, "\\Definicja_obiektu");
+        return s;
+    }
+
+    Strumien_wejsciowy& Czytaj_definicje(Strumien_wejsciowy& s, Tablica_obiektow* tablica) override
+    {
+        Czytaj_znacznik(s, "Definicja_obiektu");
+        Czytaj_nazwe_klasy(s);
+        Czytaj_identyfikator(s, tablica);
+        this->Czytaj_pola(s);
+        this->Czytaj_powiazania(s, tablica);
+        Czytaj_znacznik(s, "\\Definicja_obiektu");
+        return s;
+    }
+
+    // An object of another class binds nothing, so nothing is written into it.
+    void Ustaw_obiekt(void* o) override { obiekt = dynamic_cast<T*>(static_cast<PDC_Obiekt*>(o)); }
+
+    void Zapisz_identyfikator(Strumien_wyjsciowy& s)
+    {
+        Zapisz_klucz(s, "Obiekt_ID");
+        Zapisz_liczbe(s, "id", obiekt ? obiekt->Podaj_identyfikator() : -1);
+    }
+
+    // The stored identifier is taken only when no other object of this read
+    // holds it and it is not -1, which means no object; otherwise the object
+    // keeps the identifier it has, so every loaded object stays distinct.
+    void Czytaj_identyfikator(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
+    {
+        if (!Czytaj_klucz(s, "Obiekt_ID"))
+            return;
+        const std::int32_t id = Czytaj_liczbe(s, "id");
+        if (obiekt != nullptr && tablica != nullptr)
+            tablica->Zmien_identyfikator(obiekt, id);
+    }
+
+protected:
+    T* obiekt = nullptr;
+};

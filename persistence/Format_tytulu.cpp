@@ -1,0 +1,57 @@
+#include "persistence/Format_tytulu.h"
+
+#include <string>
+
+namespace {
+// The rest of the line as a title field: its first 19 bytes are kept and the
+// rest of the line is skipped; the line end is consumed, not stored. At the
+// end of the file the field is left as it was.
+void Czytaj_pole(Strumien_wejsciowy& s, std::string& cel)
+{
+    if (s.Zly())
+        return;
+    if (s.Na_koncu()) {
+        s.Ustaw_zly();
+        return;
+    }
+    cel = s.Pobierz_do('\n', rozmiar_pola - 1);
+    s.Pomin_linie();
+}
+}
+
+Strumien_wyjsciowy& Format_tytulu::Zapisz_nazwe_klasy(Strumien_wyjsciowy& s)
+{
+    Zapisz_klucz_wartosc(s, "Nazwa_klasy", "TTytul");
+    return s;
+}
+
+Strumien_wyjsciowy& Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
+{
+    if (obiekt == nullptr)
+        return s;
+    s.Znak('<');
+    s.Tekst(obiekt->Podaj_nazwe());
+    s.Koniec_linii();
+    s.Tekst(obiekt->Podaj_autora());
+    s.Koniec_linii();
+    s.Tekst(obiekt->Podaj_ISBN());
+    s.Koniec_linii();
+    return s;
+}
+
+Strumien_wejsciowy& Format_tytulu::Czytaj_pola(Strumien_wejsciowy& s)
+{
+    s.Pobierz();
+    std::string nazwa = obiekt ? obiekt->Podaj_nazwe() : "";
+    std::string autor = obiekt ? obiekt->Podaj_autora() : "";
+    std::string isbn = obiekt ? obiekt->Podaj_ISBN() : "";
+    Czytaj_pole(s, nazwa);
+    Czytaj_pole(s, autor);
+    Czytaj_pole(s, isbn);
+    if (obiekt != nullptr) {
+        obiekt->Ustaw_nazwe(nazwa.c_str());
+        obiekt->Ustaw_autora(autor.c_str());
+        obiekt->Ustaw_ISBN(isbn.c_str());
+    }
+    return s;
+}

@@ -1,0 +1,79 @@
+#include "persistence/Mapa_kartx.h"
+
+#include "domain/TKlasaAplikacji.h"
+#include "persistence/Format_kolekcji.h"
+#include "persistence/Format_pozycji.h"
+#include "persistence/Format_tablicy_obiektow.h"
+#include "persistence/Format_tytulu.h"
+#include "persistence/Tablica_obiektow.h"
+
+#include <memory>
+
+namespace {
+// Lists a new object and puts it at the front of its collection; on any
+// failure it is neither listed nor held, and is released.
+template <class T>
+void Wstaw_nowy(std::unique_ptr<T> obiekt, std::int32_t id, TKol4<T>& kolekcja, Tablica_obiektow* tablica)
+{
+    obiekt->Ustaw_identyfikator(id);
+    if (!kolekcja.Powieksz(1))
+        return;
+    tablica->Dodaj(id, obiekt.get());
+    kolekcja.Wstaw(obiekt.release(), 0);
+}
+
+template <class F>
+void Zarejestruj(TKol4<Format_obiektow>& formaty, std::int32_t kod)
+{
+    auto format = std::make_unique<F>();
+    if (formaty.Powieksz(1) && formaty.Wstaw(format.get(), kod))
+        format.release();
+}
+}
+
+Mapa_kartx::Mapa_kartx()
+{
+    try {
+        Zarejestruj<Format_tablicy_obiektow>(formaty, kod_tablicy);
+        Zarejestruj<Format_kolekcji>(formaty, kod_kolekcji);
+        Zarejestruj<Format_tytulu>(formaty, kod_tytulu);
+        Zarejestruj<Format_pozycji>(formaty, kod_pozycji);
+    } catch (...) {
+        formaty.Usun_wszystkie();
+        throw;
+    }
+}
+
+Mapa_kartx::~Mapa_kartx()
+{
+    formaty.Usun_wszystkie();
+}
+
+void Mapa_kartx::Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_obiektow* tablica)
+{
+    // -1 means no object; an identifier listed already would give an object
+    // that never receives a definition and can never be saved.
+    if (aplikacja == nullptr || tablica == nullptr || id == -1 || tablica->Zawiera(id))
+        return;
+    switch (kod_klasy) {
+    case kod_tytulu:
+        Wstaw_nowy(std::make_unique<TTytul>("", "", "", &aplikacja->pozycje, &aplikacja->rezerwacje), id,
+                   aplikacja->tytuly, tablica);
+        break;
+    case kod_kolekcji: {
+        Kolekcja_obiektow* kolekcja = &aplikacja->pozycje;
+        if (!kolekcja_tytulow_zwiazana) {
+            kolekcja = &aplikacja->tytuly;
+            kolekcja_tytulow_zwiazana = true;
+        }
+        kolekcja->Ustaw_identyfikator(id);
+        tablica->Dodaj(id, kolekcja);
+        break;
+    }
+    case kod_pozycji:
+        Wstaw_nowy(std::make_unique<TPozycja>(0, nullptr, nullptr), id, aplikacja->pozycje, tablica);
+        break;
+    default:
+        break;
+    }
+}

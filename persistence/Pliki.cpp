@@ -1,0 +1,201 @@
+#include "persistence/Pliki.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <random>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Katalog(const std::string& sciezka)
+{
+    const auto ukosnik = sciezka.rfind('/');
+    if (ukosnik == std::string::npos)
+        return ".";
+    return ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik);
+}
+
+std::string Nazwa_w_katalogu(const std::string& sciezka)
+{
+    const auto ukosnik = sciezka.rfind('/');
+    return ukosnik == std::string::npos ? sciezka : sciezka.substr(ukosnik + 1);
+}
+
+// Follows symbolic links to the file that a write through the name reaches.
+std::string Rozwiaz_dowiazania(std::string sciezka)
+{
+    for (int krok = 0; krok < 40; ++krok) {
+        struct stat st {};
+        if (::lstat(sciezka.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return sciezka;
+        std::string cel(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 256) + 1, '\0');
+        const ssize_t n = ::readlink(sciezka.c_str(), cel.data(), cel.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= cel.size())
+            return sciezka;
+        cel.resize(static_cast<std::size_t>(n));
+        sciezka = (!cel.empty() && cel[0] == '/') ? cel : Katalog(sciezka) + "/" + cel;
+    }
+    return sciezka;
+}
+
+bool Niezmienny(const std::string& sciezka)
+{
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    int flagi = 0;
+    const bool odczytane = ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) == 0;
+    ::close(fd);
+    return odczytane && (flagi & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
+}
+
+std::string Przedrostek_tymczasowych(const std::string& cel)
+{
+    return "." + Nazwa_w_katalogu(cel) + ".tmp-";
+}
+
+// Removes temporary files that earlier Saves of this target left behind when
+// they were killed: those whose process is gone.
+void Usun_porzucone(const std::string& cel)
+{
+    const std::string katalog = Katalog(cel);
+    const std::string przedrostek = Przedrostek_tymczasowych(cel);
+    DIR* d = ::opendir(katalog.c_str());
+    if (d == nullptr)
+        return;
+    while (const dirent* wpis = ::readdir(d)) {
+        const std::string nazwa = wpis->d_name;
+        if (nazwa.compare(0, przedrostek.size(), przedrostek) != 0)
+            continue;
+        const long pid = std::strtol(nazwa.c_str() + przedrostek.size(), nullptr, 10);
+        const bool zywy = pid > 0 && pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        if (!zywy)
+            ::unlink((katalog + "/" + nazwa).c_str());
+    }
+    ::closedir(d);
+}
+
+bool Zapisywalny(const std::string& cel, struct stat& st, bool& istnieje)
+{
+    istnieje = ::stat(cel.c_str(), &st) == 0;
+    if (!istnieje)
+        return errno == ENOENT;
+    if (!S_ISREG(st.st_mode))
+        return false;
+    // Root passes access(); the mode bits and file flags still say read-only.
+    if ((st.st_mode & 0222) == 0 || ::access(cel.c_str(), W_OK) != 0)
+        return false;
+    return !Niezmienny(cel);
+}
+
+void Synchronizuj_katalog(const std::string& katalog)
+{
+    const int fd = ::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa) : cel(Rozwiaz_dowiazania(nazwa ? nazwa : ""))
+{
+    if (cel.empty())
+        return;
+    struct stat st {};
+    bool istnieje = false;
+    if (!Zapisywalny(cel, st, istnieje))
+        return;
+    Usun_porzucone(cel);
+    std::random_device losowe;
+    const std::string poczatek = Katalog(cel) + "/" + Przedrostek_tymczasowych(cel) + std::to_string(::getpid()) + "-";
+    for (int proba = 0; proba < 100 && fd < 0; ++proba) {
+        tymczasowy = poczatek + std::to_string(losowe());
+        fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        tymczasowy.clear();
+        return;
+    }
+    if (istnieje) {
+        // Best effort: the replacement keeps the owner and mode of the old file.
+        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+            [[maybe_unused]] const int wynik = ::fchown(fd, st.st_uid, st.st_gid);
+        }
+        if (::fchmod(fd, st.st_mode & 07777) != 0)
+            Porzuc();
+    }
+}
+
+Zapis_bezpieczny::~Zapis_bezpieczny()
+{
+    Porzuc();
+}
+
+void Zapis_bezpieczny::Porzuc()
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+    if (!tymczasowy.empty())
+        ::unlink(tymczasowy.c_str());
+    tymczasowy.clear();
+}
+
+bool Zapis_bezpieczny::Zatwierdz()
+{
+    if (fd < 0)
+        return false;
+    const bool zapisany = ::fsync(fd) == 0;
+    const bool zamkniety = ::close(fd) == 0;
+    fd = -1;
+    if (!zapisany || !zamkniety || ::rename(tymczasowy.c_str(), cel.c_str()) != 0) {
+        Porzuc();
+        return false;
+    }
+    tymczasowy.clear();
+    Synchronizuj_katalog(Katalog(cel));
+    return true;
+}
+
+std::optional<std::string> Wczytaj_plik(const char* nazwa)
+{
+    // Non-blocking, so that a FIFO under the name cannot hang the program.
+    const int fd = ::open(nazwa, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string dane;
+    dane.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t wczytane = 0;
+    for (;;) {
+        if (wczytane == dane.size())
+            dane.resize(dane.size() * 2);
+        const ssize_t n = ::read(fd, dane.data() + wczytane, dane.size() - wczytane);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        wczytane += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    dane.resize(wczytane);
+    return dane;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+class Mapa_klas;
+class PDC_Obiekt;
+class Strumien_wejsciowy;
+class Strumien_wyjsciowy;
+
+// The ordered list of (identifier, object) pairs that one file holds. Entries
+// are added if absent and never removed or reordered. An index beside the
+// entries keeps every lookup by identifier constant time on average, so the
+// table grows to any size without Save or Open turning quadratic.
+class Tablica_obiektow {
+public:
+    Tablica_obiektow() = default;
+
+    Tablica_obiektow(const Tablica_obiektow&) = delete;
+    Tablica_obiektow& operator=(const Tablica_obiektow&) = delete;
+
+    void Ustaw_mape(Mapa_klas* nowa) { mapa = nowa; }
+    Mapa_klas* Mapa() const { return mapa; }
+
+    bool Zawiera(std::int32_t id) const;
+    void Dodaj(std::int32_t id, PDC_Obiekt* obiekt);
+    PDC_Obiekt* Znajdz(std::int32_t id) const;
+    PDC_Obiekt* Obiekt(std::int32_t pozycja) const;
+    std::int32_t Podaj_licznik() const { return licznik; }
+
+    // Gives a listed object a new identifier unless that is -1 or another
+    // object of this table holds it; returns whether it was given.
+    bool Zmien_identyfikator(PDC_Obiekt* obiekt, std::int32_t nowy);
+
+    int Zapisz_do_pliku(const char* nazwa);
+    int Czytaj_z_pliku(const char* nazwa);
+    Strumien_wyjsciowy& Zapisz_tablice(Strumien_wyjsciowy& s);
+    Strumien_wyjsciowy& Zapisz_obiekty(Strumien_wyjsciowy& s);
+    Strumien_wejsciowy& Czytaj_tablice(Strumien_wejsciowy& s);
+    Strumien_wejsciowy& Czytaj_obiekty(Strumien_wejsciowy& s);
+
+private:
+    PDC_Obiekt* Posiadacz(std::int32_t id) const;
+
+    std::vector<std::int32_t> identyfikatory;
+    std::vector<PDC_Obiekt*> obiekty;
+    Mapa_klas* mapa = nullptr;
+    std::int32_t licznik = 0;
+    std::unordered_map<std::int32_t, std::int32_t> pozycje_identyfikatorow;
+    // Identifiers whose holder differs from the entry listed under them since
+    // a read changed some object's identifier; null where none holds it now.
+    std::unordered_map<std::int32_t, PDC_Obiekt*> zmienione;
+};

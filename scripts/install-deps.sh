@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, as root on Debian 12, the packages the build and the tests need;
+# apt-get runs only when one of them is missing.
+set -euo pipefail
+
+pakiety=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool x11-utils
+    e2fsprogs
+)
+
+brakujace=()
+for p in "${pakiety[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        brakujace+=("$p")
+    fi
+done
+
+if [ ${#brakujace[@]} -gt 0 ]; then
+    echo "Installing: ${brakujace[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${brakujace[@]}"
+fi

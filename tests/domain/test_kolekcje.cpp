@@ -1,0 +1,185 @@
+#include "domain/Kolekcje.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+std::vector<int> usuniete;
+
+struct Element : PDC_Obiekt {
+    explicit Element(int w) : wartosc(w) {}
+    ~Element() override { usuniete.push_back(wartosc); }
+    std::int32_t Podaj_kod_klasy() const override { return 99; }
+    int wartosc;
+};
+
+int ile_porownan = 0;
+
+int Porownaj(const Element* e, const void* klucz)
+{
+    ++ile_porownan;
+    const int k = *static_cast<const int*>(klucz);
+    return (e->wartosc > k) - (e->wartosc < k);
+}
+
+int Porownaj_wpisy(Element* const* a, Element* const* b)
+{
+    return ((*a)->wartosc > (*b)->wartosc) - ((*a)->wartosc < (*b)->wartosc);
+}
+
+// Fills a collection so that position i holds wartosci[i].
+void Wypelnij(TKol4<Element>& kol, const std::vector<int>& wartosci)
+{
+    for (auto it = wartosci.rbegin(); it != wartosci.rend(); ++it) {
+        ASSERT_TRUE(kol.Powieksz(1));
+        ASSERT_TRUE(kol.Wstaw(new Element(*it), 0));
+    }
+}
+
+std::vector<int> Zawartosc(const TKol4<Element>& kol)
+{
+    std::vector<int> w;
+    for (std::int32_t i = 0; Element* e = kol.Element(i); ++i)
+        w.push_back(e->wartosc);
+    return w;
+}
+
+class Kolekcja : public ::testing::Test {
+protected:
+    ~Kolekcja() override { kol.Usun_wszystkie(); }
+    TKol4<Element> kol;
+};
+
+TEST_F(Kolekcja, EmptySearchesLeavePositionAsEachLevelDefines)
+{
+    const int klucz = 5;
+    std::int32_t p = 42;
+    EXPECT_EQ(kol.TKol1<Element>::Szukaj(Porownaj, p, &klucz), nullptr);
+    EXPECT_EQ(p, 0);
+    p = 42;
+    EXPECT_EQ(kol.TKol2<Element>::Szukaj(Porownaj, p, &klucz), nullptr);
+    EXPECT_EQ(p, 0);
+    p = 42;
+    EXPECT_EQ(kol.Szukaj(Porownaj, p, &klucz), nullptr);
+    EXPECT_EQ(p, 42);
+}
+
+TEST_F(Kolekcja, LinearSearchFindsHighestMatchingPosition)
+{
+    Wypelnij(kol, {1, 2, 1});
+    const int klucz = 1;
+    std::int32_t p = -7;
+    Element* e = kol.TKol1<Element>::Szukaj(Porownaj, p, &klucz);
+    EXPECT_EQ(e, kol.Element(2));
+    EXPECT_EQ(p, 2);
+    const int brak = 9;
+    EXPECT_EQ(kol.TKol1<Element>::Szukaj(Porownaj, p, &brak), nullptr);
+    EXPECT_EQ(p, 0);
+}
+
+TEST_F(Kolekcja, LowerBoundSearchLeavesInsertionPosition)
+{
+    Wypelnij(kol, {10, 20, 20, 20, 30});
+    std::int32_t p = -1;
+    const int dwadziescia = 20;
+    EXPECT_EQ(kol.TKol2<Element>::Szukaj(Porownaj, p, &dwadziescia), kol.Element(1));
+    EXPECT_EQ(p, 1);
+    const int duzy = 99;
+    EXPECT_EQ(kol.TKol2<Element>::Szukaj(Porownaj, p, &duzy), nullptr);
+    EXPECT_EQ(p, 5);
+    const int maly = 1;
+    EXPECT_EQ(kol.TKol2<Element>::Szukaj(Porownaj, p, &maly), nullptr);
+    EXPECT_EQ(p, 0);
+    const int srodek = 25;
+    EXPECT_EQ(kol.TKol2<Element>::Szukaj(Porownaj, p, &srodek), nullptr);
+    EXPECT_EQ(p, 4);
+}
+
+TEST_F(Kolekcja, ClassicBinarySearchEvaluatesMatchTwiceAndLeavesLastExamined)
+{
+    Wypelnij(kol, {10, 20, 30, 40, 50, 60, 70});
+    std::int32_t p = -1;
+    const int czterdziesci = 40;
+    ile_porownan = 0;
+    EXPECT_EQ(kol.Szukaj(Porownaj, p, &czterdziesci), kol.Element(3));
+    EXPECT_EQ(p, 3);
+    EXPECT_EQ(ile_porownan, 2); // one for "not less", one for "not greater"
+
+    // Missing key: p is the insertion position or the one just before it.
+    for (int klucz = 5; klucz <= 75; klucz += 10) {
+        EXPECT_EQ(kol.Szukaj(Porownaj, p, &klucz), nullptr);
+        const int wstawienie = (klucz - 5) / 10;
+        EXPECT_TRUE(p == wstawienie || p == wstawienie - 1) << klucz << " " << p;
+    }
+    const int piec = 5;
+    kol.Szukaj(Porownaj, p, &piec);
+    EXPECT_EQ(p, 0);
+
+    // The virtual call on a TKol4 is this search.
+    TKol1<Element>& jako_pierwszy = kol;
+    EXPECT_EQ(jako_pierwszy.Szukaj(Porownaj, p, &czterdziesci), kol.Element(3));
+}
+
+TEST_F(Kolekcja, WstawChecksBoundsAndNeedsRoom)
+{
+    Wypelnij(kol, {1, 2});
+    ASSERT_TRUE(kol.Powieksz(1));
+    EXPECT_EQ(kol.Wstaw(nullptr, 3), 0);
+    EXPECT_EQ(kol.Wstaw(nullptr, -1), 0);
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{1, 2}));
+    EXPECT_EQ(kol.Wstaw(new Element(3), 2), 1);
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(kol.Element(-1), nullptr);
+    EXPECT_EQ(kol.Element(3), nullptr);
+    EXPECT_FALSE(kol.Poprawna_pozycja(3));
+    EXPECT_EQ(kol.Powieksz(-1), 0);
+}
+
+TEST_F(Kolekcja, InsertionsAnywhereMatchAReferenceSequence)
+{
+    // The block keeps spare room at both ends; every mixture of front, back
+    // and middle insertions must still give exactly the ordered sequence.
+    std::mt19937 los(7);
+    std::vector<int> wzor;
+    for (int i = 0; i < 5000; ++i) {
+        const auto rodzaj = los() % 4;
+        const auto poz = rodzaj == 0 ? 0 : rodzaj == 1 ? wzor.size() : los() % (wzor.size() + 1);
+        ASSERT_TRUE(kol.Powieksz(1));
+        ASSERT_TRUE(kol.Wstaw(new Element(i), static_cast<std::int32_t>(poz)));
+        wzor.insert(wzor.begin() + static_cast<std::ptrdiff_t>(poz), i);
+    }
+    EXPECT_EQ(Zawartosc(kol), wzor);
+    EXPECT_EQ(kol.Podaj_liczbe(), 5000);
+}
+
+TEST_F(Kolekcja, SortujOrdersInPlace)
+{
+    Wypelnij(kol, {10, -5, 2, 7, 7});
+    kol.Sortuj(Porownaj_wpisy);
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{-5, 2, 7, 7, 10}));
+}
+
+TEST_F(Kolekcja, UsunWszystkieDeletesLastFirstAndKeepsIdentifier)
+{
+    const std::int32_t id = kol.Podaj_identyfikator();
+    kol.Usun_wszystkie();
+    EXPECT_EQ(kol.Podaj_liczbe(), 0);
+    Wypelnij(kol, {1, 2, 3});
+    ASSERT_TRUE(kol.Powieksz(1));
+    ASSERT_TRUE(kol.Wstaw(nullptr, 1)); // null entries are skipped
+    usuniete.clear();
+    kol.Usun_wszystkie();
+    EXPECT_EQ(usuniete, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(kol.Podaj_liczbe(), 0);
+    EXPECT_EQ(kol.Element(0), nullptr);
+    EXPECT_EQ(kol.Podaj_identyfikator(), id);
+    EXPECT_EQ(kol.Podaj_kod_klasy(), 1);
+    // Usable again after emptying.
+    Wypelnij(kol, {4});
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{4}));
+}
+
+} // namespace
