@@ -1,0 +1,176 @@
+// Save must never destroy the previous file; Open must survive whatever
+// stands under the data file's name.
+
+#include "Aplikacja_w_katalogu.h"
+#include "persistence/Mapa_kartx.h"
+#include "persistence/Tablica_obiektow.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Pliki : public Aplikacja_w_katalogu {
+protected:
+    // Save of the application, with the driver's result.
+    int Zachowaj_z_wynikiem()
+    {
+        Tablica_obiektow tablica;
+        Mapa_kartx mapa;
+        tablica.Ustaw_mape(&mapa);
+        app.tytuly.Wpisz_do_tablicy(&tablica);
+        app.pozycje.Wpisz_do_tablicy(&tablica);
+        return tablica.Zapisz_do_pliku("proba1.txt");
+    }
+
+    void Dodaj_tytuly(int ile)
+    {
+        for (int i = 0; i < ile; ++i)
+            app.Dodaj_tytul(("Tytul " + std::to_string(i)).c_str(), "Autor", std::to_string(i).c_str());
+    }
+
+    int Pliki_w_katalogu() const
+    {
+        return static_cast<int>(std::distance(fs::directory_iterator("."), fs::directory_iterator()));
+    }
+
+    const std::string stary = "stara zawartosc\r\n";
+};
+
+TEST_F(Pliki, SaveUnderFileSizeLimitFailsAndKeepsOldFile)
+{
+    Zapisz_bajty("proba1.txt", stary);
+    Dodaj_tytuly(500);
+    const pid_t dziecko = ::fork();
+    ASSERT_GE(dziecko, 0);
+    if (dziecko == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(Zachowaj_z_wynikiem() == 0 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(dziecko, &status, 0), dziecko);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the driver must report the failed write";
+    EXPECT_EQ(Czytaj_bajty("proba1.txt"), stary);
+    EXPECT_EQ(Pliki_w_katalogu(), 1) << "no temporary file may remain";
+}
+
+TEST_F(Pliki, ReadOnlyTargetStaysUnchangedEvenForRoot)
+{
+    Zapisz_bajty("proba1.txt", stary);
+    fs::permissions("proba1.txt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    Dodaj_tytuly(3);
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 0);
+    EXPECT_EQ(Czytaj_bajty("proba1.txt"), stary);
+    EXPECT_EQ(Pliki_w_katalogu(), 1);
+}
+
+TEST_F(Pliki, ImmutableTargetStaysUnchanged)
+{
+    Zapisz_bajty("proba1.txt", stary);
+    const int fd = ::open("proba1.txt", O_RDONLY);
+    ASSERT_GE(fd, 0);
+    int flagi = 0;
+    const bool ustawione = ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) == 0 &&
+                           (flagi |= FS_IMMUTABLE_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flagi) == 0);
+    if (!ustawione) {
+        ::close(fd);
+        GTEST_SKIP() << "the immutable flag cannot be set here (needs root and a file system with flags)";
+    }
+    Dodaj_tytuly(3);
+    const int wynik = Zachowaj_z_wynikiem();
+    flagi &= ~FS_IMMUTABLE_FL;
+    ::ioctl(fd, FS_IOC_SETFLAGS, &flagi);
+    ::close(fd);
+    EXPECT_EQ(wynik, 0);
+    EXPECT_EQ(Czytaj_bajty("proba1.txt"), stary);
+}
+
+TEST_F(Pliki, ModesAndLinksArePreserved)
+{
+    const mode_t poprzednia = ::umask(022);
+    Dodaj_tytuly(2);
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 1);
+    EXPECT_EQ(fs::status("proba1.txt").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+    ::umask(poprzednia);
+
+    fs::permissions("proba1.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 1);
+    EXPECT_EQ(fs::status("proba1.txt").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    fs::create_directory("dane");
+    fs::rename("proba1.txt", "dane/biblioteka.txt");
+    fs::create_symlink("dane/biblioteka.txt", "proba1.txt");
+    app.Dodaj_tytul("przez dowiazanie", "a", "x");
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 1);
+    EXPECT_TRUE(fs::is_symlink("proba1.txt"));
+    EXPECT_NE(Czytaj_bajty("dane/biblioteka.txt").find("przez dowiazanie"), std::string::npos);
+    EXPECT_EQ(Pliki_w_katalogu(), 2);
+}
+
+TEST_F(Pliki, TemporaryFilesOfKilledSavesAreRemoved)
+{
+    const pid_t martwy = ::fork();
+    if (martwy == 0)
+        ::_exit(0);
+    ::waitpid(martwy, nullptr, 0);
+    const std::string porzucony = ".proba1.txt.tmp-" + std::to_string(martwy) + "-123";
+    Zapisz_bajty(porzucony, "urwany zap");
+    const std::string cudzy = ".proba1.txt.tmp-" + std::to_string(::getppid()) + "-5"; // a live process
+    Zapisz_bajty(cudzy, "w toku");
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 1);
+    EXPECT_FALSE(fs::exists(porzucony));
+    EXPECT_TRUE(fs::exists(cudzy));
+    EXPECT_EQ(Pliki_w_katalogu(), 2);
+}
+
+TEST_F(Pliki, OddThingsUnderTheDataFileName)
+{
+    fs::create_directory("proba1.txt");
+    app.Dodaj_tytul("a", "b", "c");
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 0);
+    EXPECT_TRUE(fs::is_directory("proba1.txt"));
+    app.Usun_wszystko();
+    app.Otworz();
+    EXPECT_EQ(app.tytuly.Podaj_liczbe(), 0);
+    fs::remove("proba1.txt");
+
+    // A FIFO must not hang Open, and Save must not write into it.
+    ASSERT_EQ(::mkfifo("proba1.txt", 0666), 0);
+    app.Otworz();
+    EXPECT_EQ(app.tytuly.Podaj_liczbe(), 0);
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 0);
+    fs::remove("proba1.txt");
+
+    // A link to a device is not replaced.
+    fs::create_symlink("/dev/null", "proba1.txt");
+    app.Dodaj_tytul("a", "b", "c");
+    EXPECT_EQ(Zachowaj_z_wynikiem(), 0);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(Pliki, UnreadableFileOpensAsMissing)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads a file without read bits";
+    Zapisz_bajty("proba1.txt", "<Definicja_obiektu>\n");
+    fs::permissions("proba1.txt", fs::perms::none);
+    app.Otworz();
+    EXPECT_EQ(app.tytuly.Podaj_liczbe(), 0);
+    EXPECT_TRUE(fs::exists("proba2.txt"));
+}
+
+} // namespace
