@@ -5,7 +5,7 @@ set -euo pipefail
 
 pakiety=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils
     e2fsprogs

@@ -1,0 +1,30 @@
+#include "app/About.h"
+
+#include "app/ui_About.h"
+#include "toolkit/Okna_dialogowe.h"
+
+#include <QIcon>
+
+TAboutBox* AboutBox = nullptr;
+
+TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic), ui(std::make_unique<Ui::TAboutBox>())
+{
+    ui->setupUi(this);
+    Panel1 = ui->Panel1;
+    OKButton = ui->OKButton;
+    ProgramIcon = ui->ProgramIcon;
+    Nazwa = ui->Nazwa;
+    Wersja = ui->Wersja;
+    Autor = ui->Autor;
+    ProgramIcon->setPixmap(QIcon(QStringLiteral(":/ikony/wolumat.svg")).pixmap(QSize(32, 32)));
+    Ustaw_ramke_dialogu(this);
+}
+
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::showEvent(QShowEvent* zdarzenie)
+{
+    QDialog::showEvent(zdarzenie);
+    Wysrodkuj_na_ekranie(this);
+    OKButton->setFocus();
+}

@@ -1,0 +1,177 @@
+#include "app/kartxform.h"
+
+#include "app/About.h"
+#include "app/ui_kartxform.h"
+#include "dialogs/nowaks.h"
+#include "dialogs/nowytyt.h"
+#include "dialogs/wysks.h"
+#include "dialogs/wystyt.h"
+#include "toolkit/Obsluga_bledow.h"
+#include "toolkit/Podpowiedzi.h"
+
+#include <QShowEvent>
+
+Tkartexform* kartexform = nullptr;
+
+// Resources linked from a static library are registered explicitly.
+static void Zarejestruj_zasoby()
+{
+    static const bool zarejestrowane = [] {
+        Q_INIT_RESOURCE(wolumat);
+        return true;
+    }();
+    (void)zarejestrowane;
+}
+
+namespace {
+constexpr QPoint polozenie_okna{151, 66};
+constexpr QSize zewnetrzny_rozmiar{531, 467};
+}
+
+Tkartexform::Tkartexform(QWidget* rodzic) : QMainWindow(rodzic), ui(std::make_unique<Ui::Tkartexform>())
+{
+    Zarejestruj_zasoby();
+    ui->setupUi(this);
+    SDIAppMenu = ui->SDIAppMenu;
+    FileMenu = ui->FileMenu;
+    OpenItem = ui->OpenItem;
+    SaveItem = ui->SaveItem;
+    ExitItem = ui->ExitItem;
+    Help1 = ui->Help1;
+    About1 = ui->About1;
+    SpeedPanel = ui->SpeedPanel;
+    OpenBtn = ui->OpenBtn;
+    SaveBtn = ui->SaveBtn;
+    ExitBtn = ui->ExitBtn;
+    StatusBar = ui->StatusBar;
+    Edit1 = ui->Edit1;
+    Nowytytul1 = ui->Nowytytul1;
+    Nowaksiazka1 = ui->Nowaksiazka1;
+    Wyswietl1 = ui->Wyswietl1;
+    Tytuly1 = ui->Tytuly1;
+    Ksiazki1 = ui->Ksiazki1;
+    N1 = FileMenu->actions().at(2);
+    N1->setObjectName(QStringLiteral("N1"));
+
+    // Resizable, with a minimise button and no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    move(polozenie_okna);
+
+    Ustaw_podpowiedz(OpenItem, QStringLiteral("Otworz plik"));
+    Ustaw_podpowiedz(SaveItem, QStringLiteral("Zachowaj bieżący plik"));
+    Ustaw_podpowiedz(ExitItem, QStringLiteral("Koniec programu"));
+    Ustaw_podpowiedz(OpenBtn, QStringLiteral("Otwórz"));
+    Ustaw_podpowiedz(ExitBtn, QStringLiteral("Wyjście|"));
+    Ustaw_podpowiedz(SaveBtn, QStringLiteral("Zachowaj"));
+    StatusBar->setSizeGripEnabled(true);
+
+    // The menu items are paired with their handlers as the names cross over:
+    // the data menu's title item opens the new-title dialog, the view menu's
+    // the titles list.
+    Polacz(OpenItem, &Tkartexform::OpenItemClick);
+    Polacz(SaveItem, &Tkartexform::SaveItemClick);
+    Polacz(ExitItem, &Tkartexform::ExitItemClick);
+    Polacz(About1, &Tkartexform::About1Click);
+    Polacz(Nowytytul1, &Tkartexform::Tytuly1Click);
+    Polacz(Nowaksiazka1, &Tkartexform::Ksiazki1Click);
+    Polacz(Tytuly1, &Tkartexform::Tytuly2Click);
+    Polacz(Ksiazki1, &Tkartexform::Ksiazki2Click);
+    Polacz(OpenBtn, &Tkartexform::OpenItemClick);
+    Polacz(ExitBtn, &Tkartexform::ExitItemClick);
+    Polacz(SaveBtn, &Tkartexform::SaveItemClick);
+
+    FormCreate(this);
+    aplikacja_okna.emplace();
+}
+
+Tkartexform::~Tkartexform()
+{
+    aplikacja_okna.reset();
+}
+
+void Tkartexform::Polacz(QAction* pozycja, void (Tkartexform::*obsluga)(QObject*))
+{
+    connect(pozycja, &QAction::triggered, this, [this, pozycja, obsluga] {
+        Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(pozycja); });
+    });
+}
+
+void Tkartexform::Polacz(QToolButton* przycisk, void (Tkartexform::*obsluga)(QObject*))
+{
+    connect(przycisk, &QToolButton::clicked, this, [this, przycisk, obsluga] {
+        Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(przycisk); });
+    });
+}
+
+void Tkartexform::showEvent(QShowEvent* zdarzenie)
+{
+    QMainWindow::showEvent(zdarzenie);
+    // The size given is the outer one, frame included; the frame is known
+    // only once the window is on the screen.
+    if (!zewnetrzny_rozmiar_ustalony) {
+        zewnetrzny_rozmiar_ustalony = true;
+        const QSize ramka = frameGeometry().size() - size();
+        resize(zewnetrzny_rozmiar - ramka);
+        move(polozenie_okna);
+    }
+}
+
+void Tkartexform::FormCreate(QObject*)
+{
+    connect(&Podpowiedzi::Aplikacji(), &Podpowiedzi::Zmiana, this, &Tkartexform::ShowHint);
+}
+
+void Tkartexform::ShowHint(QObject*)
+{
+    StatusBar->showMessage(Podpowiedzi::Aplikacji().Tekst());
+}
+
+void Tkartexform::ExitItemClick(QObject*)
+{
+    Aplikacja().Usun_wszystko();
+    close();
+}
+
+void Tkartexform::OpenItemClick(QObject*)
+{
+    Aplikacja().Usun_wszystko();
+    Aplikacja().Otworz();
+}
+
+void Tkartexform::SaveItemClick(QObject*)
+{
+    Aplikacja().Zachowaj();
+}
+
+void Tkartexform::About1Click(QObject*)
+{
+    AboutBox->exec();
+}
+
+void Tkartexform::Tytuly1Click(QObject*)
+{
+    if (!OKTytulDlg->Execute())
+        return;
+    // Empty means no characters at all; blanks are text.
+    if (OKTytulDlg->nazwa[0] == '\0' || OKTytulDlg->autor[0] == '\0' || OKTytulDlg->ISBN[0] == '\0')
+        return;
+    Aplikacja().Dodaj_tytul(OKTytulDlg->nazwa, OKTytulDlg->autor, OKTytulDlg->ISBN);
+}
+
+void Tkartexform::Tytuly2Click(QObject*)
+{
+    OKWystytulyDlg->Execute();
+}
+
+void Tkartexform::Ksiazki1Click(QObject*)
+{
+    if (!OKKsiazkaDlg->Execute())
+        return;
+    Aplikacja().Dodaj_ksiazke(OKKsiazkaDlg->nazwa_tytulu, OKKsiazkaDlg->numer);
+}
+
+void Tkartexform::Ksiazki2Click(QObject*)
+{
+    OKWysKsiazkiDlg->Execute();
+}

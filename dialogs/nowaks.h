@@ -1,0 +1,48 @@
+#pragma once
+
+#include "domain/Tekst.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class TOKKsiazkaDlg;
+}
+
+// The new-book dialog: a copy number and the name of its title.
+class TOKKsiazkaDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOKKsiazkaDlg(QWidget* rodzic = nullptr);
+    ~TOKKsiazkaDlg() override;
+
+    // Shows the dialog with empty boxes; on OK fills numer and nazwa_tytulu.
+    // A number text that is no integer raises Blad_konwersji.
+    bool Execute();
+
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QFrame* Bevel1;
+    QLabel* Numer;
+    QLineEdit* edytnum;
+    QLabel* Label1;
+    QLineEdit* edyttytul;
+
+    std::int32_t numer = 0;
+    char nazwa_tytulu[rozmiar_pola] = {};
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+
+private:
+    std::unique_ptr<Ui::TOKKsiazkaDlg> ui;
+};
+
+extern TOKKsiazkaDlg* OKKsiazkaDlg;

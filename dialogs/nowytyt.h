@@ -1,0 +1,50 @@
+#pragma once
+
+#include "domain/Tekst.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class TOKTytulDlg;
+}
+
+// The new-title dialog: name, author and ISBN.
+class TOKTytulDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOKTytulDlg(QWidget* rodzic = nullptr);
+    ~TOKTytulDlg() override;
+
+    // Shows the dialog with empty boxes; on OK copies them into the fields.
+    bool Execute();
+
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QFrame* Bevel1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* edytnazwa;
+    QLineEdit* edytautor;
+    QLineEdit* edytISBN;
+
+    // The last confirmed entry, as windows-1250 text.
+    char nazwa[rozmiar_pola] = {};
+    char autor[rozmiar_pola] = {};
+    char ISBN[rozmiar_pola] = {};
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+
+private:
+    std::unique_ptr<Ui::TOKTytulDlg> ui;
+};
+
+extern TOKTytulDlg* OKTytulDlg;

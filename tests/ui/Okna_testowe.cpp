@@ -1,0 +1,112 @@
+#include "Okna_testowe.h"
+
+#include "toolkit/Obsluga_bledow.h"
+#include "toolkit/Siatka_tekstow.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+Okna_testowe::Okna_testowe()
+{
+    licznik_obiektow = 0;
+    Obsluga_bledow::Przechwytuj([this](const QString& tekst) { bledy.push_back(tekst); });
+    okno = std::make_unique<Tkartexform>();
+    kartexform = okno.get();
+    o_programie = std::make_unique<TAboutBox>(okno.get());
+    AboutBox = o_programie.get();
+    nowy_tytul = std::make_unique<TOKTytulDlg>(okno.get());
+    OKTytulDlg = nowy_tytul.get();
+    tytuly = std::make_unique<TOKWystytulyDlg>(okno.get());
+    OKWystytulyDlg = tytuly.get();
+    nowa_ksiazka = std::make_unique<TOKKsiazkaDlg>(okno.get());
+    OKKsiazkaDlg = nowa_ksiazka.get();
+    ksiazki = std::make_unique<TOKWysKsiazkiDlg>(okno.get());
+    OKWysKsiazkiDlg = ksiazki.get();
+    okno->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(okno.get()));
+}
+
+Okna_testowe::~Okna_testowe()
+{
+    ksiazki.reset();
+    nowa_ksiazka.reset();
+    tytuly.reset();
+    nowy_tytul.reset();
+    o_programie.reset();
+    okno.reset();
+    Obsluga_bledow::Przechwytuj(nullptr);
+}
+
+void Okna_testowe::Gdy_otwarty(std::function<void(QDialog*)> dzialanie)
+{
+    auto sprawdz = std::make_shared<std::function<void()>>();
+    *sprawdz = [dzialanie, sprawdz] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            QTimer::singleShot(5, *sprawdz);
+            return;
+        }
+        dzialanie(dialog);
+        // Whatever the action left open is closed, so no test can hang.
+        if (dialog->isVisible())
+            dialog->reject();
+    };
+    QTimer::singleShot(0, *sprawdz);
+}
+
+void Okna_testowe::Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn)
+{
+    Gdy_otwarty([&](QDialog* d) {
+        QTest::keyClicks(nowy_tytul->edytnazwa, nazwa);
+        QTest::keyClicks(nowy_tytul->edytautor, autor);
+        QTest::keyClicks(nowy_tytul->edytISBN, isbn);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    okno->Nowytytul1->trigger();
+}
+
+void Okna_testowe::Nowa_ksiazka(const QString& numer, const QString& tytul)
+{
+    Gdy_otwarty([&](QDialog* d) {
+        QTest::keyClicks(nowa_ksiazka->edytnum, numer);
+        QTest::keyClicks(nowa_ksiazka->edyttytul, tytul);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    okno->Nowaksiazka1->trigger();
+}
+
+namespace {
+std::vector<QString> Wiersze(const Siatka_tekstow* siatka)
+{
+    std::vector<QString> wiersze;
+    for (int r = 0; r < siatka->RowCount(); ++r) {
+        QStringList komorki;
+        for (int k = 0; k < siatka->ColCount(); ++k)
+            komorki << siatka->Cells(k, r);
+        wiersze.push_back(komorki.join(u'|'));
+    }
+    return wiersze;
+}
+}
+
+std::vector<QString> Okna_testowe::Lista_tytulow()
+{
+    std::vector<QString> wiersze;
+    Gdy_otwarty([&](QDialog* d) {
+        wiersze = Wiersze(tytuly->StringGrid1);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    okno->Tytuly1->trigger();
+    return wiersze;
+}
+
+std::vector<QString> Okna_testowe::Lista_ksiazek()
+{
+    std::vector<QString> wiersze;
+    Gdy_otwarty([&](QDialog* d) {
+        wiersze = Wiersze(ksiazki->StringGrid1);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    okno->Ksiazki1->trigger();
+    return wiersze;
+}

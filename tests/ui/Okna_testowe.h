@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/About.h"
+#include "app/kartxform.h"
+#include "dialogs/nowaks.h"
+#include "dialogs/nowytyt.h"
+#include "dialogs/wysks.h"
+#include "dialogs/wystyt.h"
+#include "tests/support/Katalog_tymczasowy.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The program's six windows, created as the entry function creates them, in
+// a temporary working directory; error boxes are caught, not shown.
+class Okna_testowe : public ::testing::Test {
+protected:
+    Okna_testowe();
+    ~Okna_testowe() override;
+
+    TKlasaAplikacji& App() { return okno->Aplikacja(); }
+
+    // Runs `dzialanie` on the next modal dialog once it is shown, then lets
+    // the test's call that opened it return when the dialog closes.
+    void Gdy_otwarty(std::function<void(QDialog*)> dzialanie);
+
+    // The New title command with the three texts typed, confirmed with Enter.
+    void Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn);
+    void Nowa_ksiazka(const QString& numer, const QString& tytul);
+    // The list dialogs' grid rows as texts joined by "|", read while shown.
+    std::vector<QString> Lista_tytulow();
+    std::vector<QString> Lista_ksiazek();
+
+    Katalog_tymczasowy katalog;
+    std::vector<QString> bledy;
+    std::unique_ptr<Tkartexform> okno;
+    std::unique_ptr<TAboutBox> o_programie;
+    std::unique_ptr<TOKTytulDlg> nowy_tytul;
+    std::unique_ptr<TOKWystytulyDlg> tytuly;
+    std::unique_ptr<TOKKsiazkaDlg> nowa_ksiazka;
+    std::unique_ptr<TOKWysKsiazkiDlg> ksiazki;
+};

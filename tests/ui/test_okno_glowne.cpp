@@ -1,0 +1,194 @@
+#include "Okna_testowe.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <filesystem>
+
+namespace {
+
+using Okno_glowne = Okna_testowe;
+
+struct Pozycja_menu {
+    const char* nazwa;
+    const char* tekst;
+    const char* skrot;
+    const char* podpowiedz;
+};
+
+TEST_F(Okno_glowne, MenuTreeHasEveryItemCaptionShortcutAndHint)
+{
+    const std::vector<std::pair<const char*, const char*>> menu = {
+        {"FileMenu", "&Pliki"}, {"Help1", "Pomo&c"}, {"Edit1", "&Dane"}, {"Wyswietl1", "&Wyswietl"}};
+    const QList<QAction*> tytuly_menu = okno->SDIAppMenu->actions();
+    ASSERT_EQ(tytuly_menu.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(tytuly_menu[i]->menu()->objectName(), menu[static_cast<std::size_t>(i)].first);
+        EXPECT_EQ(tytuly_menu[i]->text(), QString::fromUtf8(menu[static_cast<std::size_t>(i)].second));
+    }
+    EXPECT_EQ(okno->SDIAppMenu->objectName(), "SDIAppMenu");
+
+    const std::vector<std::vector<Pozycja_menu>> pozycje = {
+        {{"OpenItem", "&Otwórz", "F3", "Otworz plik"},
+         {"SaveItem", "&Zachowaj", "F2", "Zachowaj bieżący plik"},
+         {"N1", "", "", ""},
+         {"ExitItem", "&Koniec", "Alt+X", "Koniec programu"}},
+        {{"About1", "&O programie...", "", ""}},
+        {{"Nowytytul1", "Nowy &tytuł", "", ""}, {"Nowaksiazka1", "Nowa &książka", "", ""}},
+        {{"Tytuly1", "&Tytuły", "", ""}, {"Ksiazki1", "&Książki", "", ""}}};
+    for (std::size_t m = 0; m < pozycje.size(); ++m) {
+        const QList<QAction*> akcje = tytuly_menu[static_cast<int>(m)]->menu()->actions();
+        ASSERT_EQ(static_cast<std::size_t>(akcje.size()), pozycje[m].size());
+        for (std::size_t i = 0; i < pozycje[m].size(); ++i) {
+            const Pozycja_menu& p = pozycje[m][i];
+            const QAction* a = akcje[static_cast<int>(i)];
+            EXPECT_EQ(a->objectName(), p.nazwa);
+            EXPECT_EQ(a->isSeparator(), std::string(p.nazwa) == "N1");
+            EXPECT_EQ(a->text(), QString::fromUtf8(p.tekst));
+            EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromUtf8(p.skrot)));
+            EXPECT_EQ(a->statusTip(), QString::fromUtf8(p.podpowiedz));
+        }
+    }
+}
+
+TEST_F(Okno_glowne, WindowToolBarAndStatusBarHaveTheirPlaces)
+{
+    EXPECT_EQ(okno->windowTitle(), "wolumat");
+    EXPECT_EQ(okno->frameGeometry().size(), QSize(531, 467));
+    EXPECT_EQ(okno->frameGeometry().topLeft(), QPoint(151, 66));
+    EXPECT_TRUE(okno->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(okno->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(okno->SpeedPanel->height(), 30);
+    EXPECT_EQ(okno->SpeedPanel->width(), okno->width());
+    EXPECT_EQ(okno->StatusBar->height(), 24);
+    EXPECT_EQ(okno->StatusBar->geometry().bottom(), okno->height() - 1);
+
+    // Left to right: Open, Exit, Save.
+    const std::vector<std::tuple<QToolButton*, QRect, QString>> przyciski = {
+        {okno->OpenBtn, QRect(4, 2, 25, 25), QStringLiteral("Otwórz")},
+        {okno->ExitBtn, QRect(42, 2, 24, 25), QStringLiteral("Wyjście")},
+        {okno->SaveBtn, QRect(77, 2, 23, 25), QStringLiteral("Zachowaj")}};
+    for (const auto& [przycisk, miejsce, podpowiedz] : przyciski) {
+        EXPECT_EQ(przycisk->parentWidget(), okno->SpeedPanel);
+        EXPECT_EQ(przycisk->geometry(), miejsce);
+        EXPECT_EQ(przycisk->toolTip(), podpowiedz);
+        EXPECT_EQ(przycisk->iconSize(), QSize(20, 20));
+        EXPECT_FALSE(przycisk->icon().isNull());
+    }
+}
+
+TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedItem)
+{
+    auto status = [this] { return okno->StatusBar->currentMessage(); };
+    QTest::mouseMove(okno->OpenBtn);
+    EXPECT_EQ(status(), "Otwórz");
+    QTest::mouseMove(okno->SaveBtn);
+    EXPECT_EQ(status(), "Zachowaj");
+    QTest::mouseMove(okno->ExitBtn);
+    EXPECT_EQ(status(), "");
+    QTest::mouseMove(okno->OpenBtn);
+    QTest::mouseMove(okno->SpeedPanel, QPoint(300, 15));
+    EXPECT_EQ(status(), "");
+
+    okno->FileMenu->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno->FileMenu));
+    for (auto [pozycja, tekst] : {std::pair{okno->OpenItem, "Otworz plik"}, {okno->SaveItem, "Zachowaj bieżący plik"},
+                                  {okno->ExitItem, "Koniec programu"}}) {
+        okno->FileMenu->setActiveAction(pozycja);
+        EXPECT_EQ(status(), QString::fromUtf8(tekst));
+    }
+    okno->FileMenu->hide();
+    EXPECT_EQ(status(), "");
+
+    okno->Edit1->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno->Edit1));
+    okno->Edit1->setActiveAction(okno->Nowytytul1);
+    EXPECT_EQ(status(), "");
+    okno->Edit1->hide();
+
+    // A menu title highlighted in the menu bar has no hint either.
+    okno->FileMenu->popup(QPoint(0, 0));
+    okno->FileMenu->setActiveAction(okno->SaveItem);
+    ASSERT_EQ(status(), "Zachowaj bieżący plik");
+    okno->FileMenu->hide();
+    QTest::mouseMove(okno->SDIAppMenu, okno->SDIAppMenu->actionGeometry(okno->Help1->menuAction()).center());
+    EXPECT_EQ(status(), "");
+}
+
+TEST_F(Okno_glowne, ShortcutsRunSaveOpenAndExitWithoutTheMenu)
+{
+    App().Dodaj_tytul("Stary dom", "Anonim", "83-01-00001-5");
+    okno->activateWindow();
+    QTest::keyClick(okno.get(), Qt::Key_F2);
+    ASSERT_TRUE(std::filesystem::exists("proba1.txt"));
+    EXPECT_FALSE(okno->FileMenu->isVisible());
+    App().Dodaj_tytul("Drugi", "X", "2");
+
+    QTest::keyClick(okno.get(), Qt::Key_F3);
+    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 1);
+    EXPECT_EQ(Czytaj_bajty("proba2.txt"), Czytaj_bajty("proba1.txt"));
+
+    QTest::keyClick(okno.get(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
+}
+
+TEST_F(Okno_glowne, OpenWithoutDataFileEmptiesEverything)
+{
+    App().Dodaj_tytul("a", "b", "c");
+    okno->OpenBtn->click();
+    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
+    EXPECT_TRUE(std::filesystem::exists("proba2.txt"));
+    EXPECT_EQ(Lista_tytulow(), std::vector<QString>{"L.p.|Tytuł|Autor|ISBN"});
+}
+
+TEST_F(Okno_glowne, ClosingThroughTheFrameSavesNothing)
+{
+    App().Dodaj_tytul("a", "b", "c");
+    okno->close();
+    EXPECT_FALSE(std::filesystem::exists("proba1.txt"));
+    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 1); // released by the application object itself
+}
+
+TEST_F(Okno_glowne, FailingCommandShowsMessageAndProgramGoesOn)
+{
+    Nowy_tytul("Lalka", "Prus", "1");
+    Nowa_ksiazka("abc", "Lalka");
+    ASSERT_EQ(bledy.size(), 1u);
+    EXPECT_EQ(bledy[0], QStringLiteral("„abc” nie jest poprawną liczbą całkowitą"));
+    EXPECT_EQ(App().pozycje.Podaj_liczbe(), 0);
+    EXPECT_FALSE(nowa_ksiazka->isVisible());
+    // The next command runs normally.
+    Nowa_ksiazka("7", "Lalka");
+    EXPECT_EQ(App().pozycje.Podaj_liczbe(), 1);
+    EXPECT_TRUE(okno->isVisible());
+}
+
+TEST_F(Okno_glowne, AboutBoxOpensModallyWithOkFocusedAndDefault)
+{
+    bool sprawdzone = false;
+    Gdy_otwarty([&](QDialog* d) {
+        EXPECT_EQ(d, o_programie.get());
+        EXPECT_EQ(d->windowTitle(), "O programie");
+        EXPECT_EQ(o_programie->Nazwa->text(), "Nazwa programu: Wolumat");
+        EXPECT_EQ(o_programie->Wersja->text(), "Wersja: 1a");
+        EXPECT_FALSE(o_programie->Autor->text().isEmpty());
+        EXPECT_EQ(d->size(), QSize(298, 218));
+        EXPECT_TRUE(o_programie->OKButton->isDefault());
+        EXPECT_EQ(d->focusWidget(), o_programie->OKButton);
+        EXPECT_FALSE(o_programie->ProgramIcon->pixmap().isNull());
+        QTest::keyClick(d, Qt::Key_Return);
+        sprawdzone = true;
+    });
+    okno->About1->trigger();
+    EXPECT_TRUE(sprawdzone);
+    EXPECT_FALSE(o_programie->isVisible());
+}
+
+} // namespace
