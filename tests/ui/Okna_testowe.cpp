@@ -3,8 +3,19 @@
 #include "toolkit/Obsluga_bledow.h"
 #include "toolkit/Siatka_tekstow.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+
+void Wpisz(QWidget* kontrolka, const QString& tekst)
+{
+    for (const QChar znak : tekst) {
+        QKeyEvent nacisk(QEvent::KeyPress, 0, Qt::NoModifier, QString(znak));
+        QApplication::sendEvent(kontrolka, &nacisk);
+        QKeyEvent puszczenie(QEvent::KeyRelease, 0, Qt::NoModifier, QString(znak));
+        QApplication::sendEvent(kontrolka, &puszczenie);
+    }
+}
 
 Okna_testowe::Okna_testowe()
 {
@@ -39,27 +50,28 @@ Okna_testowe::~Okna_testowe()
 
 void Okna_testowe::Gdy_otwarty(std::function<void(QDialog*)> dzialanie)
 {
-    auto sprawdz = std::make_shared<std::function<void()>>();
-    *sprawdz = [dzialanie, sprawdz] {
+    auto* czasomierz = new QTimer(okno.get());
+    czasomierz->setInterval(5);
+    QObject::connect(czasomierz, &QTimer::timeout, czasomierz, [czasomierz, dzialanie = std::move(dzialanie)] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            QTimer::singleShot(5, *sprawdz);
+        if (dialog == nullptr || !dialog->isVisible())
             return;
-        }
+        czasomierz->stop();
+        czasomierz->deleteLater();
         dzialanie(dialog);
         // Whatever the action left open is closed, so no test can hang.
         if (dialog->isVisible())
             dialog->reject();
-    };
-    QTimer::singleShot(0, *sprawdz);
+    });
+    czasomierz->start();
 }
 
 void Okna_testowe::Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn)
 {
     Gdy_otwarty([&](QDialog* d) {
-        QTest::keyClicks(nowy_tytul->edytnazwa, nazwa);
-        QTest::keyClicks(nowy_tytul->edytautor, autor);
-        QTest::keyClicks(nowy_tytul->edytISBN, isbn);
+        Wpisz(nowy_tytul->edytnazwa, nazwa);
+        Wpisz(nowy_tytul->edytautor, autor);
+        Wpisz(nowy_tytul->edytISBN, isbn);
         QTest::keyClick(d, Qt::Key_Return);
     });
     okno->Nowytytul1->trigger();
@@ -68,8 +80,8 @@ void Okna_testowe::Nowy_tytul(const QString& nazwa, const QString& autor, const 
 void Okna_testowe::Nowa_ksiazka(const QString& numer, const QString& tytul)
 {
     Gdy_otwarty([&](QDialog* d) {
-        QTest::keyClicks(nowa_ksiazka->edytnum, numer);
-        QTest::keyClicks(nowa_ksiazka->edyttytul, tytul);
+        Wpisz(nowa_ksiazka->edytnum, numer);
+        Wpisz(nowa_ksiazka->edyttytul, tytul);
         QTest::keyClick(d, Qt::Key_Return);
     });
     okno->Nowaksiazka1->trigger();

@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+// Types text into a widget as key presses, any Unicode letters included.
+void Wpisz(QWidget* kontrolka, const QString& tekst);
+
 // The program's six windows, created as the entry function creates them, in
 // a temporary working directory; error boxes are caught, not shown.
 class Okna_testowe : public ::testing::Test {

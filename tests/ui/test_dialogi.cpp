@@ -1,0 +1,182 @@
+#include "Okna_testowe.h"
+
+#include "toolkit/Siatka_tekstow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using Dialogi = Okna_testowe;
+
+// Where Tab goes from a control: the next one in the chain that takes focus.
+QWidget* Nastepny(QWidget* kontrolka)
+{
+    QWidget* n = kontrolka->nextInFocusChain();
+    while (n != kontrolka && (n->focusPolicy() & Qt::TabFocus) != Qt::TabFocus)
+        n = n->nextInFocusChain();
+    return n;
+}
+
+TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
+{
+    Nowy_tytul("", "Autor", "1");
+    Nowy_tytul("Tytul", "", "1");
+    Nowy_tytul("Tytul", "Autor", "");
+    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
+
+    Gdy_otwarty([&](QDialog* d) {
+        Wpisz(nowy_tytul->edytnazwa, "Tytul");
+        Wpisz(nowy_tytul->edytautor, "Autor");
+        Wpisz(nowy_tytul->edytISBN, "1");
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    okno->Nowytytul1->trigger();
+    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
+
+    Nowy_tytul(" ", " ", " "); // blanks are text
+    Nowy_tytul("Lalka", "Prus", "2");
+    Nowy_tytul("Inna", "Ktos", "2"); // the ISBN is taken
+    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 2);
+    EXPECT_EQ(Lista_tytulow(), (std::vector<QString>{"L.p.|Tytuł|Autor|ISBN", "1| | | ", "2|Lalka|Prus|2"}));
+}
+
+TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
+{
+    Nowy_tytul("Lalka", "Prus", "2");
+    Gdy_otwarty([&](QDialog* d) {
+        EXPECT_EQ(d, nowy_tytul.get());
+        EXPECT_TRUE(nowy_tytul->edytnazwa->text().isEmpty());
+        EXPECT_TRUE(nowy_tytul->edytautor->text().isEmpty());
+        EXPECT_TRUE(nowy_tytul->edytISBN->text().isEmpty());
+        EXPECT_EQ(d->focusWidget(), nowy_tytul->edytnazwa);
+        d->reject();
+    });
+    okno->Nowytytul1->trigger();
+    // A cancelled showing keeps the last confirmed entry.
+    EXPECT_STREQ(nowy_tytul->nazwa, "Lalka");
+
+    Nowa_ksiazka("3", "Lalka");
+    Gdy_otwarty([&](QDialog* d) {
+        EXPECT_TRUE(nowa_ksiazka->edytnum->text().isEmpty());
+        EXPECT_TRUE(nowa_ksiazka->edyttytul->text().isEmpty());
+        EXPECT_EQ(d->focusWidget(), nowa_ksiazka->edytnum);
+        d->reject();
+    });
+    okno->Nowaksiazka1->trigger();
+    EXPECT_EQ(nowa_ksiazka->numer, 3);
+}
+
+TEST_F(Dialogi, TitlesAreListedByUnsignedBytesAndStaySorted)
+{
+    Nowy_tytul("b", "x", "1");
+    Nowy_tytul("A", "y", "2");
+    Nowy_tytul("a", "z", "3");
+    Nowy_tytul("ąb", "w", "4");
+    EXPECT_EQ(Lista_tytulow(), (std::vector<QString>{"L.p.|Tytuł|Autor|ISBN", "1|A|y|2", "2|a|z|3", "3|b|x|1",
+                                                     "4|ąb|w|4"}));
+    EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "A");
+    EXPECT_TRUE(tytuly->StringGrid1->isVisible() || !tytuly->isVisible());
+}
+
+TEST_F(Dialogi, BooksAreListedByNumberWithTheirTitles)
+{
+    EXPECT_EQ(Lista_ksiazek(), std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN"});
+    Nowy_tytul("Lalka", "Prus", "83-1");
+    Nowy_tytul("Łódź", "Józef", "83-2");
+    Nowa_ksiazka("10", "Lalka");
+    Nowa_ksiazka("-5", "Łódź");
+    Nowa_ksiazka("2", "Lalka");
+    Nowa_ksiazka("2", "Łódź");   // the number is taken by a copy of another title
+    Nowa_ksiazka("4", "Brak");   // no such title
+    Nowa_ksiazka("", "Lalka");   // empty gives 0
+    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN", "1|-5|Łódź|Józef|83-2",
+                                                     "2|0|Lalka|Prus|83-1", "3|2|Lalka|Prus|83-1",
+                                                     "4|10|Lalka|Prus|83-1"}));
+    EXPECT_EQ(App().pozycje.Element(0)->Podaj_numer(), -5);
+    EXPECT_TRUE(bledy.empty());
+}
+
+TEST_F(Dialogi, ListsShrinkAfterASmallerOpen)
+{
+    Nowy_tytul("A", "a", "1");
+    Nowy_tytul("B", "b", "2");
+    Nowy_tytul("C", "c", "3");
+    Nowa_ksiazka("1", "A");
+    Nowa_ksiazka("2", "A");
+    EXPECT_EQ(Lista_tytulow().size(), 4u);
+    EXPECT_EQ(Lista_ksiazek().size(), 3u);
+    App().Usun_wszystko();
+    Nowy_tytul("D", "d", "4");
+    Nowa_ksiazka("9", "D");
+    okno->SaveItem->trigger();
+    okno->OpenItem->trigger();
+    EXPECT_EQ(Lista_tytulow(), (std::vector<QString>{"L.p.|Tytuł|Autor|ISBN", "1|D|d|4"}));
+    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN", "1|9|D|d|4"}));
+}
+
+TEST_F(Dialogi, CopyWithoutTitleShowsEmptyTitleCells)
+{
+    Nowy_tytul("A", "a", "1");
+    Nowa_ksiazka("1", "A");
+    EXPECT_EQ(Lista_ksiazek().size(), 2u);
+    Zapisz_bajty("proba1.txt", "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n"
+                               "<Kod_klasy>1\n<Obiekt_ID><id>2\n<Kod_klasy>1\n<Obiekt_ID><id>3\n"
+                               "<Kod_klasy>3\n<Obiekt_ID><id>7\n<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n");
+    okno->OpenItem->trigger();
+    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN", "1|0|||"}));
+}
+
+TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
+{
+    Gdy_otwarty([&](QDialog* d) {
+        Wpisz(nowy_tytul->edytnazwa, QStringLiteral("Żółw日"));
+        EXPECT_EQ(nowy_tytul->edytnazwa->text(), QStringLiteral("Żółw"));
+        Wpisz(nowy_tytul->edytautor, QString(30, u'x'));
+        EXPECT_EQ(nowy_tytul->edytautor->text().size(), 19);
+        Wpisz(nowy_tytul->edytISBN, "1");
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    okno->Nowytytul1->trigger();
+    ASSERT_EQ(App().tytuly.Podaj_liczbe(), 1);
+    EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "\xAF\xF3\xB3w");
+    okno->SaveItem->trigger();
+    EXPECT_NE(Czytaj_bajty("proba1.txt").find("<\xAF\xF3\xB3w\r\n"), std::string::npos);
+}
+
+TEST_F(Dialogi, FormsHaveTheirCaptionsSizesAndTabOrder)
+{
+    EXPECT_EQ(nowy_tytul->windowTitle(), "Tytuły");
+    EXPECT_EQ(nowy_tytul->size(), QSize(313, 214));
+    EXPECT_EQ(nowy_tytul->edytnazwa->geometry(), QRect(91, 33, 98, 21));
+    EXPECT_EQ(nowy_tytul->OKBtn->geometry(), QRect(79, 180, 75, 25));
+    EXPECT_TRUE(nowy_tytul->OKBtn->isDefault());
+    EXPECT_EQ(nowy_tytul->Label1->text(), "Tytuł");
+    EXPECT_EQ(nowy_tytul->Label1->buddy(), nowy_tytul->edytnazwa);
+    EXPECT_EQ(Nastepny(nowy_tytul->OKBtn), nowy_tytul->CancelBtn);
+    EXPECT_EQ(Nastepny(nowy_tytul->CancelBtn), nowy_tytul->edytnazwa);
+    EXPECT_EQ(Nastepny(nowy_tytul->edytnazwa), nowy_tytul->edytautor);
+    EXPECT_EQ(Nastepny(nowy_tytul->edytautor), nowy_tytul->edytISBN);
+
+    EXPECT_EQ(nowa_ksiazka->windowTitle(), "Książka");
+    EXPECT_EQ(nowa_ksiazka->size(), QSize(313, 215));
+    EXPECT_EQ(nowa_ksiazka->Numer->text(), "Numer");
+    EXPECT_EQ(nowa_ksiazka->Label1->text(), "Tytul");
+    EXPECT_EQ(Nastepny(nowa_ksiazka->CancelBtn), nowa_ksiazka->edytnum);
+    EXPECT_EQ(Nastepny(nowa_ksiazka->edytnum), nowa_ksiazka->edyttytul);
+
+    EXPECT_EQ(tytuly->windowTitle(), "Wyswietl tytuły");
+    EXPECT_EQ(tytuly->size(), QSize(364, 284));
+    EXPECT_EQ(tytuly->StringGrid1->geometry(), QRect(32, 24, 297, 204));
+    EXPECT_FALSE(tytuly->StringGrid1->isVisibleTo(tytuly.get())); // hidden until the first showing
+    EXPECT_EQ(tytuly->StringGrid1->columnWidth(1), 63);
+    EXPECT_EQ(ksiazki->windowTitle(), "Wyświetl książki");
+    EXPECT_EQ(ksiazki->size(), QSize(378, 251));
+    EXPECT_EQ(ksiazki->StringGrid1->geometry(), QRect(20, 20, 333, 143));
+    EXPECT_EQ(ksiazki->StringGrid1->RowCount(), 1);
+    EXPECT_EQ(ksiazki->StringGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+} // namespace
