@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Drives the real program under Xvfb with real key presses.
+# Usage: e2e.sh WOLUMAT SCENARIO EXPECTED_DIR
+#   skroty     F2, F3 and Alt+X on an empty library
+#   przyklad   one title and one copy typed through the menus, saved with F2
+#   polskie    a title with Polish letters typed through the menus
+set -euo pipefail
+
+program=$(realpath "$1")
+scenariusz=$2
+oczekiwane=$(realpath "$3")
+
+katalog=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+sprzatanie() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$katalog"
+}
+trap sprzatanie EXIT
+
+# A display of our own: Xvfb picks a free number and writes it to a pipe.
+exec {numer_fd}<> <(:)
+Xvfb -displayfd "$numer_fd" -screen 0 1024x768x24 -nolisten tcp >"$katalog/xvfb.log" 2>&1 &
+xvfb_pid=$!
+read -r -t 20 -u "$numer_fd" numer
+export DISPLAY=":$numer"
+unset QT_QPA_PLATFORM
+
+cd "$katalog"
+"$program" >"$katalog/program.log" 2>&1 &
+program_pid=$!
+
+okno() { # waits for a visible window with this exact title and focuses it
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)
+    xdotool windowfocus --sync "$id"
+    sleep 0.3
+}
+klawisz() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 0.3; }
+pisz() { xdotool type --clearmodifiers --delay 60 -- "$1"; sleep 0.2; }
+czekaj_na_plik() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done; echo "no $1"; return 1; }
+zakoncz() {
+    okno wolumat
+    klawisz alt+x
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=""
+    if [ "$status" -ne 0 ]; then
+        echo "the program ended with status $status"
+        cat "$katalog/program.log"
+        exit 1
+    fi
+}
+porownaj() {
+    if ! cmp "$1" "$2"; then
+        echo "$1 differs from $2:"
+        diff <(od -c "$1") <(od -c "$2") | head -n 20
+        exit 1
+    fi
+}
+nowy_tytul() {
+    okno wolumat
+    klawisz alt+d t
+    okno "Tytuły"
+    pisz "$1"; klawisz Tab; pisz "$2"; klawisz Tab; pisz "$3"; klawisz Return
+}
+nowa_ksiazka() {
+    okno wolumat
+    klawisz alt+d k
+    okno "Książka"
+    pisz "$1"; klawisz Tab; pisz "$2"; klawisz Return
+}
+
+case "$scenariusz" in
+skroty)
+    okno wolumat
+    klawisz F2
+    czekaj_na_plik proba1.txt
+    klawisz F3
+    czekaj_na_plik proba2.txt
+    zakoncz
+    porownaj proba1.txt "$oczekiwane/pusta_biblioteka.txt"
+    porownaj proba2.txt "$oczekiwane/pusta_biblioteka.txt"
+    ;;
+przyklad)
+    nowy_tytul "Stary dom" "Anonim" "83-01-00001-5"
+    nowa_ksiazka 1 "Stary dom"
+    okno wolumat
+    klawisz F2
+    czekaj_na_plik proba1.txt
+    zakoncz
+    porownaj proba1.txt "$oczekiwane/przyklad_roboczy.txt"
+    ;;
+polskie)
+    nowy_tytul "Łódź nocą" "Żółkiewski" "ĄĘ-1"
+    nowa_ksiazka 5 "Łódź nocą"
+    okno wolumat
+    klawisz F2
+    czekaj_na_plik proba1.txt
+    zakoncz
+    porownaj proba1.txt "$oczekiwane/polskie_litery.txt"
+    ;;
+*)
+    echo "unknown scenario $scenariusz"
+    exit 2
+    ;;
+esac
+echo "e2e $scenariusz: passed"
