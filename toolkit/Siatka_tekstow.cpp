@@ -131,6 +131,7 @@ Siatka_tekstow::Siatka_tekstow(QWidget* rodzic) : QTableView(rodzic), model_siat
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setShowGrid(true);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone); // a grid clips its texts
     Ustaw_ColCount(5);
     Ustaw_RowCount(1);
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots: the main window and every dialog, drawn by
+# the real program under Xvfb. Usage: zrzuty_ekranu.sh [build dir] (default build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+korzen=$(pwd)
+program="$korzen/${1:-build}/app/wolumat"
+cel="$korzen/docs"
+
+if ! command -v import >/dev/null; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick
+fi
+
+katalog=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$katalog"' EXIT
+exec {numer_fd}<> <(:)
+Xvfb -displayfd "$numer_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+read -r -t 20 -u "$numer_fd" numer
+export DISPLAY=":$numer"
+unset QT_QPA_PLATFORM
+
+cd "$katalog"
+"$program" >/dev/null 2>&1 &
+
+okno() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+aktywuj() { xdotool windowfocus --sync "$(okno "$1")"; sleep 0.4; }
+klawisz() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 0.5; }
+pisz() { xdotool type --clearmodifiers --delay 40 -- "$1"; }
+zrzut() { import -window "$(okno "$1")" "$cel/$2.png"; echo "docs/$2.png"; }
+
+tytul() { aktywuj wolumat; klawisz alt+d t; aktywuj "Tytuły"; pisz "$1"; klawisz Tab; pisz "$2"; klawisz Tab; pisz "$3"; klawisz Return; }
+ksiazka() { aktywuj wolumat; klawisz alt+d k; aktywuj "Książka"; pisz "$1"; klawisz Tab; pisz "$2"; klawisz Return; }
+
+tytul "Pan Tadeusz" "A. Mickiewicz" "83-04-00001-1"
+tytul "Lalka" "B. Prus" "83-07-00002-2"
+tytul "Chłopi" "W. Reymont" "83-06-00003-3"
+ksiazka 12 "Lalka"
+ksiazka 3 "Pan Tadeusz"
+ksiazka 7 "Chłopi"
+
+aktywuj wolumat
+xdotool mousemove --window "$(okno wolumat)" 16 40; sleep 0.3 # the hint, before the tooltip shows
+zrzut wolumat okno_glowne
+
+klawisz alt+d t; aktywuj "Tytuły"; pisz "Quo vadis"; sleep 0.3
+zrzut "Tytuły" nowy_tytul; klawisz Escape
+aktywuj wolumat; klawisz alt+d k; aktywuj "Książka"; pisz "4"; klawisz Tab; pisz "Lalka"; sleep 0.3
+zrzut "Książka" nowa_ksiazka; klawisz Escape
+aktywuj wolumat; klawisz alt+w t; aktywuj "Wyswietl tytuły"
+zrzut "Wyswietl tytuły" lista_tytulow; klawisz Escape
+aktywuj wolumat; klawisz alt+w k; aktywuj "Wyświetl książki"
+zrzut "Wyświetl książki" lista_ksiazek; klawisz Escape
+aktywuj wolumat; klawisz alt+c o; aktywuj "O programie"
+zrzut "O programie" o_programie; klawisz Return
+aktywuj wolumat; klawisz alt+x
