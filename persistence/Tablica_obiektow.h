@@ -32,6 +32,8 @@ public:
     // Gives a listed object a new identifier unless that is -1 or another
     // object of this table holds it; returns whether it was given.
     bool Zmien_identyfikator(PDC_Obiekt* obiekt, std::int32_t nowy);
+    // The listed object that now holds the identifier, or none.
+    PDC_Obiekt* Posiadacz(std::int32_t id) const;
 
     int Zapisz_do_pliku(const char* nazwa);
     int Czytaj_z_pliku(const char* nazwa);
@@ -41,8 +43,6 @@ public:
     Strumien_wejsciowy& Czytaj_obiekty(Strumien_wejsciowy& s);
 
 private:
-    PDC_Obiekt* Posiadacz(std::int32_t id) const;
-
     std::vector<std::int32_t> identyfikatory;
     std::vector<PDC_Obiekt*> obiekty;
     Mapa_klas* mapa = nullptr;

@@ -8,7 +8,7 @@ pakiety=(
     qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils
-    e2fsprogs
+    clang-16 libclang-rt-16-dev
 )
 
 brakujace=()

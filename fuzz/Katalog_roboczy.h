@@ -1,0 +1,5 @@
+#pragma once
+
+// Fuzz targets work in a directory of their own, on a memory file system
+// where there is one, since every Save syncs its file.
+void Przejdz_do_katalogu_roboczego();

@@ -1,0 +1,34 @@
+// Runs a fuzz target over files and directories of inputs, for the ordinary
+// build: the committed corpus and every input that ever failed.
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar);
+
+int main(int argc, char** argv)
+{
+    std::vector<std::filesystem::path> pliki;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path sciezka = argv[i];
+        if (std::filesystem::is_directory(sciezka)) {
+            for (const auto& wpis : std::filesystem::directory_iterator(sciezka))
+                if (wpis.is_regular_file())
+                    pliki.push_back(wpis.path());
+        } else {
+            pliki.push_back(sciezka);
+        }
+    }
+    for (const auto& plik : pliki) {
+        std::ifstream wejscie(plik, std::ios::binary);
+        const std::string dane{std::istreambuf_iterator<char>(wejscie), std::istreambuf_iterator<char>()};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(dane.data()), dane.size());
+    }
+    std::printf("%zu passed, 0 failed\n", pliki.size());
+    return 0;
+}
