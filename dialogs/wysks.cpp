@@ -11,7 +11,9 @@
 
 TOKWysKsiazkiDlg* OKWysKsiazkiDlg = nullptr;
 
-TOKWysKsiazkiDlg::TOKWysKsiazkiDlg(QWidget* rodzic) : QDialog(rodzic), ui(std::make_unique<Ui::TOKWysKsiazkiDlg>())
+TOKWysKsiazkiDlg::TOKWysKsiazkiDlg(QWidget* rodzic)
+    : QDialog(rodzic)
+    , ui(std::make_unique<Ui::TOKWysKsiazkiDlg>())
 {
     ui->setupUi(this);
     OKBtn = ui->OKBtn;
@@ -36,28 +38,29 @@ void TOKWysKsiazkiDlg::Wypelnij()
     if (pozycje == nullptr)
         return;
     pozycje->Sortuj(Porownaj_pozycje);
-    StringGrid1->Zacznij_wypelnianie();
-    StringGrid1->Ustaw_RowCount(pozycje->Podaj_liczbe() + 1);
-    StringGrid1->Ustaw_Cells(0, 0, QStringLiteral("L.p."));
-    StringGrid1->Ustaw_Cells(1, 0, QStringLiteral("Numer"));
-    StringGrid1->Ustaw_Cells(2, 0, QStringLiteral("Tytuł"));
-    StringGrid1->Ustaw_Cells(3, 0, QStringLiteral("Autor"));
-    StringGrid1->Ustaw_Cells(4, 0, QStringLiteral("ISBN"));
-    for (std::int32_t p = 0; const TPozycja* pozycja = pozycje->Element(p); ++p) {
-        const int r = p + 1;
-        StringGrid1->Ustaw_komorke_cp1250(0, r, std::to_string(r).c_str());
-        StringGrid1->Ustaw_komorke_cp1250(1, r, std::to_string(pozycja->Podaj_numer()).c_str());
-        // A copy whose title did not resolve on Open shows empty title cells.
-        if (const TTytul* tytul = pozycja->Podaj_tytul()) {
-            StringGrid1->Ustaw_komorke_cp1250(2, r, tytul->Podaj_nazwe());
-            StringGrid1->Ustaw_komorke_cp1250(3, r, tytul->Podaj_autora());
-            StringGrid1->Ustaw_komorke_cp1250(4, r, tytul->Podaj_ISBN());
-        } else {
-            for (int kolumna = 2; kolumna <= 4; ++kolumna)
-                StringGrid1->Ustaw_komorke_cp1250(kolumna, r, "");
+    {
+        Wypelnianie_siatki wypelnianie(*StringGrid1);
+        StringGrid1->Ustaw_RowCount(pozycje->Podaj_liczbe() + 1);
+        StringGrid1->Ustaw_Cells(0, 0, QStringLiteral("L.p."));
+        StringGrid1->Ustaw_Cells(1, 0, QStringLiteral("Numer"));
+        StringGrid1->Ustaw_Cells(2, 0, QStringLiteral("Tytuł"));
+        StringGrid1->Ustaw_Cells(3, 0, QStringLiteral("Autor"));
+        StringGrid1->Ustaw_Cells(4, 0, QStringLiteral("ISBN"));
+        for (std::int32_t p = 0; const TPozycja* pozycja = pozycje->Element(p); ++p) {
+            const int r = p + 1;
+            StringGrid1->Ustaw_komorke_cp1250(0, r, std::to_string(r).c_str());
+            StringGrid1->Ustaw_komorke_cp1250(1, r, std::to_string(pozycja->Podaj_numer()).c_str());
+            // A copy whose title did not resolve on Open shows empty title cells.
+            if (const TTytul* tytul = pozycja->Podaj_tytul()) {
+                StringGrid1->Ustaw_komorke_cp1250(2, r, tytul->Podaj_nazwe());
+                StringGrid1->Ustaw_komorke_cp1250(3, r, tytul->Podaj_autora());
+                StringGrid1->Ustaw_komorke_cp1250(4, r, tytul->Podaj_ISBN());
+            } else {
+                for (int kolumna = 2; kolumna <= 4; ++kolumna)
+                    StringGrid1->Ustaw_komorke_cp1250(kolumna, r, "");
+            }
         }
     }
-    StringGrid1->Zakoncz_wypelnianie();
 }
 
 bool TOKWysKsiazkiDlg::Execute()

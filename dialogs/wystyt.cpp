@@ -10,7 +10,9 @@
 
 TOKWystytulyDlg* OKWystytulyDlg = nullptr;
 
-TOKWystytulyDlg::TOKWystytulyDlg(QWidget* rodzic) : QDialog(rodzic), ui(std::make_unique<Ui::TOKWystytulyDlg>())
+TOKWystytulyDlg::TOKWystytulyDlg(QWidget* rodzic)
+    : QDialog(rodzic)
+    , ui(std::make_unique<Ui::TOKWystytulyDlg>())
 {
     ui->setupUi(this);
     OKBtn = ui->OKBtn;
@@ -39,20 +41,21 @@ void TOKWystytulyDlg::Wypelnij()
     if (tytuly == nullptr)
         return;
     tytuly->Sortuj(Porownaj_tytuly);
-    StringGrid1->Zacznij_wypelnianie();
-    StringGrid1->Ustaw_RowCount(tytuly->Podaj_liczbe() + 1);
-    StringGrid1->Ustaw_Cells(0, 0, QStringLiteral("L.p."));
-    StringGrid1->Ustaw_Cells(1, 0, QStringLiteral("Tytuł"));
-    StringGrid1->Ustaw_Cells(2, 0, QStringLiteral("Autor"));
-    StringGrid1->Ustaw_Cells(3, 0, QStringLiteral("ISBN"));
-    for (std::int32_t p = 0; const TTytul* tytul = tytuly->Element(p); ++p) {
-        const int r = p + 1;
-        StringGrid1->Ustaw_komorke_cp1250(0, r, std::to_string(r).c_str());
-        StringGrid1->Ustaw_komorke_cp1250(1, r, tytul->Podaj_nazwe());
-        StringGrid1->Ustaw_komorke_cp1250(2, r, tytul->Podaj_autora());
-        StringGrid1->Ustaw_komorke_cp1250(3, r, tytul->Podaj_ISBN());
+    {
+        Wypelnianie_siatki wypelnianie(*StringGrid1);
+        StringGrid1->Ustaw_RowCount(tytuly->Podaj_liczbe() + 1);
+        StringGrid1->Ustaw_Cells(0, 0, QStringLiteral("L.p."));
+        StringGrid1->Ustaw_Cells(1, 0, QStringLiteral("Tytuł"));
+        StringGrid1->Ustaw_Cells(2, 0, QStringLiteral("Autor"));
+        StringGrid1->Ustaw_Cells(3, 0, QStringLiteral("ISBN"));
+        for (std::int32_t p = 0; const TTytul* tytul = tytuly->Element(p); ++p) {
+            const int r = p + 1;
+            StringGrid1->Ustaw_komorke_cp1250(0, r, std::to_string(r).c_str());
+            StringGrid1->Ustaw_komorke_cp1250(1, r, tytul->Podaj_nazwe());
+            StringGrid1->Ustaw_komorke_cp1250(2, r, tytul->Podaj_autora());
+            StringGrid1->Ustaw_komorke_cp1250(3, r, tytul->Podaj_ISBN());
+        }
     }
-    StringGrid1->Zakoncz_wypelnianie();
     StringGrid1->setVisible(true);
 }
 

@@ -15,7 +15,7 @@ rownolegle=$(nproc)
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$rownolegle"
 
+bash scripts/fuzz.sh 60
+
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DWOLUMAT_SANITIZE=ON
 ctest --test-dir build-asan --output-on-failure -j "$rownolegle"
-
-bash scripts/fuzz.sh 60

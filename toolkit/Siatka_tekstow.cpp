@@ -64,13 +64,22 @@ public:
         nowe = std::max(nowe, 0);
         if (nowe == wiersze)
             return;
-        if (!wypelnianie)
-            nowe > wiersze ? beginInsertRows({}, wiersze, nowe - 1) : beginRemoveRows({}, nowe, wiersze - 1);
-        const int stare = wiersze;
-        wiersze = nowe;
-        dane.resize(static_cast<std::size_t>(wiersze) * static_cast<std::size_t>(kolumny) * rozmiar_komorki, '\0');
-        if (!wypelnianie)
-            nowe > stare ? endInsertRows() : endRemoveRows();
+        const std::size_t rozmiar = static_cast<std::size_t>(nowe) * static_cast<std::size_t>(kolumny) * rozmiar_komorki;
+        if (nowe > wiersze) {
+            dane.resize(rozmiar, '\0'); // may throw: then nothing has changed
+            if (!wypelnianie)
+                beginInsertRows({}, wiersze, nowe - 1);
+            wiersze = nowe;
+            if (!wypelnianie)
+                endInsertRows();
+        } else {
+            if (!wypelnianie)
+                beginRemoveRows({}, nowe, wiersze - 1);
+            wiersze = nowe;
+            dane.resize(rozmiar);
+            if (!wypelnianie)
+                endRemoveRows();
+        }
     }
 
     void Ustaw_kolumny(int nowe)

@@ -3,8 +3,8 @@
 // A string grid: cells of text by column and row, a row count, one default
 // column width. The texts are held as windows-1250 bytes in fixed slots, so a
 // grid of a million rows fills fast and stays small; Qt's view shows only the
-// visible cells. Fill many cells between Zacznij_wypelnianie and
-// Zakoncz_wypelnianie, which redraws once.
+// visible cells. Fill many cells inside one Wypelnianie_siatki, which
+// redraws once at its end.
 
 #include <QTableView>
 
@@ -36,4 +36,17 @@ public:
 
 private:
     Model_siatki* model_siatki;
+};
+
+// Fills a grid between Zacznij_wypelnianie and Zakoncz_wypelnianie, also when
+// filling ends in an exception.
+class Wypelnianie_siatki {
+public:
+    explicit Wypelnianie_siatki(Siatka_tekstow& siatka) : siatka(siatka) { siatka.Zacznij_wypelnianie(); }
+    ~Wypelnianie_siatki() { siatka.Zakoncz_wypelnianie(); }
+    Wypelnianie_siatki(const Wypelnianie_siatki&) = delete;
+    Wypelnianie_siatki& operator=(const Wypelnianie_siatki&) = delete;
+
+private:
+    Siatka_tekstow& siatka;
 };

@@ -1,0 +1,104 @@
+// Saves that die or run out of room: the data file is always exactly the old
+// or exactly the new one.
+
+#include "Aplikacja_w_katalogu.h"
+#include "tests/support/Biblioteka_testowa.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Awarie = Aplikacja_w_katalogu;
+
+int Tymczasowe_w(const fs::path& katalog)
+{
+    int ile = 0;
+    for (const auto& wpis : fs::directory_iterator(katalog))
+        ile += wpis.path().filename().string().rfind(".proba1.txt.tmp-", 0) == 0;
+    return ile;
+}
+
+TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
+{
+    Wypelnij_biblioteke(app, 25000); // 50,000 objects
+    fs::create_directory("wzor");
+    fs::current_path("wzor");
+    app.Zachowaj();
+    const std::string nowy = Czytaj_bajty("proba1.txt");
+    fs::current_path("..");
+    const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
+
+    // How long one Save takes here, to spread the kills over it.
+    Zapisz_bajty("proba1.txt", stary);
+    const auto start = std::chrono::steady_clock::now();
+    app.Zachowaj();
+    const auto trwanie = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    ASSERT_EQ(Czytaj_bajty("proba1.txt"), nowy);
+
+    std::mt19937 los(20261207);
+    std::uniform_int_distribution<long> chwila(0, trwanie.count() * 3 / 2);
+    int stare = 0, nowe = 0;
+    for (int proba = 0; proba < 30; ++proba) {
+        Zapisz_bajty("proba1.txt", stary);
+        int gotowy[2];
+        ASSERT_EQ(::pipe(gotowy), 0);
+        const pid_t dziecko = ::fork();
+        ASSERT_GE(dziecko, 0);
+        if (dziecko == 0) {
+            // The moment of the kill counts from here, the start of the Save.
+            [[maybe_unused]] const auto zapisane = ::write(gotowy[1], "s", 1);
+            app.Zachowaj();
+            ::_exit(0);
+        }
+        char znak = 0;
+        ASSERT_EQ(::read(gotowy[0], &znak, 1), 1);
+        ::close(gotowy[0]);
+        ::close(gotowy[1]);
+        std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
+        ::kill(dziecko, SIGKILL);
+        ::waitpid(dziecko, nullptr, 0);
+        const std::string po = Czytaj_bajty("proba1.txt");
+        ASSERT_TRUE(po == stary || po == nowy) << "kill " << proba << " left " << po.size() << " bytes";
+        (po == stary ? stare : nowe)++;
+        // Each Save removes what killed ones left, so they never pile up.
+        ASSERT_LE(Tymczasowe_w("."), 1);
+    }
+    std::printf("kills: %d left the old file, %d the new one, %d temporary files behind\n", stare, nowe,
+                Tymczasowe_w("."));
+
+    // What the killed Saves left behind goes with the next Save.
+    Zapisz_bajty("proba1.txt", stary);
+    app.Zachowaj();
+    EXPECT_EQ(Czytaj_bajty("proba1.txt"), nowy);
+    EXPECT_EQ(Tymczasowe_w("."), 0);
+}
+
+TEST_F(Awarie, SaveIntoAFullFileSystemKeepsTheOldFile)
+{
+    fs::create_directory("maly");
+    if (::geteuid() != 0 || ::mount("tmpfs", "maly", "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "a 1 MB tmpfs can be mounted only by root with CAP_SYS_ADMIN";
+    const std::string stary = "stara zawartosc\r\n";
+    Zapisz_bajty("maly/proba1.txt", stary);
+    Zapisz_bajty("maly/wypelniacz", std::string(1000 * 1024, 'x'));
+    Wypelnij_biblioteke(app, 500);
+    fs::current_path("maly");
+    app.Zachowaj();
+    const std::string po = Czytaj_bajty("proba1.txt");
+    const int tymczasowe = Tymczasowe_w(".");
+    fs::current_path("..");
+    ::umount("maly");
+    EXPECT_EQ(po, stary);
+    EXPECT_EQ(tymczasowe, 0);
+}
+
+} // namespace
