@@ -1,0 +1,120 @@
+// Out of memory inside a command: with the address space limited in a child
+// process, the allocation failure reaches the top-level handler and the data
+// stays consistent, so the program can go on.
+
+#include "tests/support/Biblioteka_testowa.h"
+#include "tests/support/Katalog_tymczasowy.h"
+#include "toolkit/Obsluga_bledow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+long Rozmiar_przestrzeni_adresowej()
+{
+    std::ifstream statm("/proc/self/statm");
+    long strony = 0;
+    statm >> strony;
+    return strony * ::sysconf(_SC_PAGESIZE);
+}
+
+void Ogranicz(rlim_t miekki)
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = miekki;
+    ::setrlimit(RLIMIT_AS, &limit);
+}
+
+// Every element present, every copy's title a title of the library.
+bool Spojna(const TKlasaAplikacji& app)
+{
+    std::set<const TTytul*> tytuly;
+    for (std::int32_t i = 0; i < app.tytuly.Podaj_liczbe(); ++i) {
+        if (app.tytuly.Element(i) == nullptr)
+            return false;
+        tytuly.insert(app.tytuly.Element(i));
+    }
+    for (std::int32_t i = 0; i < app.pozycje.Podaj_liczbe(); ++i) {
+        const TPozycja* p = app.pozycje.Element(i);
+        if (p == nullptr || (p->Podaj_tytul() != nullptr && tytuly.count(p->Podaj_tytul()) == 0))
+            return false;
+    }
+    return true;
+}
+
+// Opens under ever more room: some fail part of the way, the last succeeds.
+// The child's exit code says what went wrong.
+int Otwieranie()
+{
+    int bledy = 0;
+    Obsluga_bledow::Przechwytuj([&](const QString& tekst) { bledy += tekst == QStringLiteral("Brak pamięci."); });
+    TKlasaAplikacji app;
+    Wypelnij_biblioteke(app, 20000);
+    app.Zachowaj();
+    const std::int32_t wszystkie = app.tytuly.Podaj_liczbe();
+    const long teraz = Rozmiar_przestrzeni_adresowej();
+    for (long zapas = 1 << 20; zapas <= 24L << 20; zapas += 1 << 20) {
+        Ogranicz(static_cast<rlim_t>(teraz + zapas));
+        Obsluga_bledow::Wykonaj_polecenie(nullptr, [&] {
+            app.Usun_wszystko();
+            app.Otworz();
+        });
+        Ogranicz(RLIM_INFINITY);
+        if (!Spojna(app))
+            return 2;
+    }
+    if (bledy == 0)
+        return 3;
+    app.Usun_wszystko();
+    app.Otworz();
+    return app.tytuly.Podaj_liczbe() == wszystkie && Spojna(app) ? 0 : 4;
+}
+
+// Additions until memory runs out: each one whole or not at all.
+int Dodawanie()
+{
+    int bledy = 0;
+    Obsluga_bledow::Przechwytuj([&](const QString& tekst) { bledy += tekst == QStringLiteral("Brak pamięci."); });
+    TKlasaAplikacji app;
+    Ogranicz(static_cast<rlim_t>(Rozmiar_przestrzeni_adresowej() + (256 << 10)));
+    for (int i = 0; i < 100000 && bledy == 0; ++i)
+        Obsluga_bledow::Wykonaj_polecenie(nullptr, [&] {
+            app.Dodaj_tytul("Nowy", "Autor", ("X-" + std::to_string(i)).c_str());
+            app.Dodaj_ksiazke("Nowy", i);
+        });
+    Ogranicz(RLIM_INFINITY);
+    if (bledy == 0)
+        return 5;
+    return Spojna(app) ? 0 : 6;
+}
+
+int W_procesie_potomnym(int (*przebieg)())
+{
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0)
+        ::_exit(przebieg());
+    int status = 0;
+    if (dziecko < 0 || ::waitpid(dziecko, &status, 0) != dziecko || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+TEST(Brak_pamieci, ReachesTheHandlerAndLeavesDataConsistent)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit here allows";
+#endif
+    Katalog_tymczasowy katalog;
+    EXPECT_EQ(W_procesie_potomnym(Otwieranie), 0);
+    EXPECT_EQ(W_procesie_potomnym(Dodawanie), 0);
+}
+
+} // namespace
