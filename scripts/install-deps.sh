@@ -6,7 +6,7 @@ set -euo pipefail
 pakiety=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     xvfb xauth xdotool x11-utils
     clang-16 libclang-rt-16-dev
 )
