@@ -25,6 +25,9 @@ public:
     void Ustaw_nazwe(const char* tekst) { Kopiuj_do_pola(nazwa, tekst); }
     void Ustaw_autora(const char* tekst) { Kopiuj_do_pola(autor, tekst); }
     void Ustaw_ISBN(const char* tekst) { Kopiuj_do_pola(ISBN, tekst); }
+    void Ustaw_nazwe(std::string_view tekst) { Kopiuj_do_pola(nazwa, tekst); }
+    void Ustaw_autora(std::string_view tekst) { Kopiuj_do_pola(autor, tekst); }
+    void Ustaw_ISBN(std::string_view tekst) { Kopiuj_do_pola(ISBN, tekst); }
     TKol4<TPozycja>* Podaj_pozycje() const { return pozycje; }
     TKol4<TRezerwacja>* Podaj_rezerwacje() const { return rezerwacje; }
 

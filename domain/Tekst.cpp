@@ -9,6 +9,14 @@ void Kopiuj_do_pola(char (&pole)[rozmiar_pola], const char* tekst)
     pole[i] = '\0';
 }
 
+void Kopiuj_do_pola(char (&pole)[rozmiar_pola], std::string_view tekst)
+{
+    std::size_t i = 0;
+    for (; i + 1 < rozmiar_pola && i < tekst.size() && tekst[i] != '\0' && tekst[i] != '\n'; ++i)
+        pole[i] = tekst[i];
+    pole[i] = '\0';
+}
+
 int Porownaj_teksty(const char* a, const char* b)
 {
     const auto* x = reinterpret_cast<const unsigned char*>(a);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 // Texts of a title live in fixed fields of this many bytes, the last one the
 // terminating zero.
@@ -9,6 +10,7 @@ inline constexpr std::size_t rozmiar_pola = 20;
 // Copies a zero-terminated text into a field, cut to what the field holds and
 // at the first line end (a field is one line of the data file).
 void Kopiuj_do_pola(char (&pole)[rozmiar_pola], const char* tekst);
+void Kopiuj_do_pola(char (&pole)[rozmiar_pola], std::string_view tekst);
 
 // Byte-wise comparison of zero-terminated texts, each byte taken unsigned.
 int Porownaj_teksty(const char* a, const char* b);

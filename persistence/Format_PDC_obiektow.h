@@ -1,8 +1,26 @@
 #pragma once
 
+#include "domain/Kody_klas.h"
 #include "domain/PDC_Obiekt.h"
+#include "domain/TPozycja.h"
+#include "domain/TTytul.h"
 #include "persistence/Format_obiektow.h"
 #include "persistence/Tablica_obiektow.h"
+
+#include <type_traits>
+
+// The class code that marks an object as a T; any object is a PDC_Obiekt.
+// TTytul and TPozycja are final, so the code alone proves the class.
+template <class T>
+bool Jest_klasy(const PDC_Obiekt* obiekt)
+{
+    if constexpr (std::is_same_v<T, TTytul>)
+        return obiekt->Podaj_kod_klasy() == kod_tytulu;
+    else if constexpr (std::is_same_v<T, TPozycja>)
+        return obiekt->Podaj_kod_klasy() == kod_pozycji;
+    else
+        return std::is_same_v<T, PDC_Obiekt>;
+}
 
 // A format bound to one domain object at a time; its definition carries the
 // object's identifier after the class name.
@@ -32,7 +50,11 @@ public:
     }
 
     // An object of another class binds nothing, so nothing is written into it.
-    void Ustaw_obiekt(void* o) override { obiekt = dynamic_cast<T*>(static_cast<PDC_Obiekt*>(o)); }
+    void Ustaw_obiekt(void* o) override
+    {
+        auto* pdc = static_cast<PDC_Obiekt*>(o);
+        obiekt = pdc != nullptr && Jest_klasy<T>(pdc) ? static_cast<T*>(pdc) : nullptr;
+    }
 
     void Zapisz_identyfikator(Strumien_wyjsciowy& s)
     {

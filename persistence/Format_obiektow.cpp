@@ -45,27 +45,6 @@ std::int32_t Liczba_z_poczatku(std::string_view tekst)
     return Nasyc(wartosc, ujemna);
 }
 
-void Format_obiektow::Zapisz_klucz(Strumien_wyjsciowy& s, std::string_view klucz)
-{
-    s.Znak('<');
-    s.Tekst(klucz);
-    s.Znak('>');
-}
-
-void Format_obiektow::Zapisz_klucz_wartosc(Strumien_wyjsciowy& s, std::string_view klucz, std::string_view wartosc)
-{
-    Zapisz_klucz(s, klucz);
-    s.Tekst(wartosc);
-    s.Koniec_linii();
-}
-
-void Format_obiektow::Zapisz_liczbe(Strumien_wyjsciowy& s, std::string_view klucz, std::int32_t liczba)
-{
-    Zapisz_klucz(s, klucz);
-    s.Liczba(liczba);
-    s.Koniec_linii();
-}
-
 bool Format_obiektow::Czytaj_klucz(Strumien_wejsciowy& s, std::string_view klucz)
 {
     if (s.Zly())
@@ -85,7 +64,7 @@ bool Format_obiektow::Czytaj_klucz(Strumien_wejsciowy& s, std::string_view klucz
     return true;
 }
 
-std::string Format_obiektow::Czytaj_wartosc(Strumien_wejsciowy& s)
+std::string_view Format_obiektow::Pobierz_wartosc(Strumien_wejsciowy& s)
 {
     if (s.Zly())
         return {};
@@ -96,20 +75,19 @@ std::string Format_obiektow::Czytaj_wartosc(Strumien_wejsciowy& s)
     std::string_view wartosc = s.Pobierz_do('<', najdluzszy_token);
     if (!wartosc.empty() && wartosc.back() == '\n')
         wartosc.remove_suffix(1);
-    return std::string(wartosc);
+    return wartosc;
+}
+
+std::string Format_obiektow::Czytaj_wartosc(Strumien_wejsciowy& s)
+{
+    return std::string(Pobierz_wartosc(s));
 }
 
 std::int32_t Format_obiektow::Czytaj_liczbe(Strumien_wejsciowy& s, std::string_view klucz)
 {
     if (!Czytaj_klucz(s, klucz))
         return -1;
-    return Liczba_z_poczatku(Czytaj_wartosc(s));
-}
-
-void Format_obiektow::Zapisz_znacznik(Strumien_wyjsciowy& s, std::string_view klucz)
-{
-    Zapisz_klucz(s, klucz);
-    s.Koniec_linii();
+    return Liczba_z_poczatku(Pobierz_wartosc(s));
 }
 
 void Format_obiektow::Czytaj_znacznik(Strumien_wejsciowy& s, std::string_view klucz)
@@ -123,7 +101,7 @@ void Format_obiektow::Czytaj_nazwe_klasy(Strumien_wejsciowy& s)
 {
     // The format was chosen by the class code; the name read changes nothing.
     Czytaj_klucz(s, "Nazwa_klasy");
-    Czytaj_wartosc(s);
+    Pobierz_wartosc(s);
 }
 
 void Format_obiektow::Czytaj_liczbe_pola(Strumien_wejsciowy& s, std::int32_t& cel)

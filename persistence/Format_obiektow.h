@@ -39,9 +39,24 @@ public:
     // Object formats take a PDC_Obiekt*, the table format a Tablica_obiektow*.
     virtual void Ustaw_obiekt(void*) {}
 
-    void Zapisz_klucz(Strumien_wyjsciowy& s, std::string_view klucz);
-    void Zapisz_klucz_wartosc(Strumien_wyjsciowy& s, std::string_view klucz, std::string_view wartosc);
-    void Zapisz_liczbe(Strumien_wyjsciowy& s, std::string_view klucz, std::int32_t liczba);
+    void Zapisz_klucz(Strumien_wyjsciowy& s, std::string_view klucz)
+    {
+        s.Znak('<');
+        s.Tekst(klucz);
+        s.Znak('>');
+    }
+    void Zapisz_klucz_wartosc(Strumien_wyjsciowy& s, std::string_view klucz, std::string_view wartosc)
+    {
+        Zapisz_klucz(s, klucz);
+        s.Tekst(wartosc);
+        s.Koniec_linii();
+    }
+    void Zapisz_liczbe(Strumien_wyjsciowy& s, std::string_view klucz, std::int32_t liczba)
+    {
+        Zapisz_klucz(s, klucz);
+        s.Liczba(liczba);
+        s.Koniec_linii();
+    }
 
     // A key that is absent is not consumed.
     bool Czytaj_klucz(Strumien_wejsciowy& s, std::string_view klucz);
@@ -50,9 +65,15 @@ public:
     std::int32_t Czytaj_liczbe(Strumien_wejsciowy& s, std::string_view klucz);
 
 protected:
-    void Zapisz_znacznik(Strumien_wyjsciowy& s, std::string_view klucz);
+    void Zapisz_znacznik(Strumien_wyjsciowy& s, std::string_view klucz)
+    {
+        Zapisz_klucz(s, klucz);
+        s.Koniec_linii();
+    }
     void Czytaj_znacznik(Strumien_wejsciowy& s, std::string_view klucz);
     void Czytaj_nazwe_klasy(Strumien_wejsciowy& s);
+    // The value as Czytaj_wartosc reads it, without copying it out.
+    std::string_view Pobierz_wartosc(Strumien_wejsciowy& s);
     // A field block's number and its line end. A text that is no number leaves
     // the target unchanged and reading resumes at the next line.
     void Czytaj_liczbe_pola(Strumien_wejsciowy& s, std::int32_t& cel);

@@ -5,12 +5,16 @@
 
 namespace {
 // A reference resolves only to a listed object of the class it names.
-template <class T>
-T* Rozwiaz(Tablica_obiektow* tablica, std::int32_t id)
+TTytul* Rozwiaz_tytul(Tablica_obiektow* tablica, std::int32_t id)
 {
-    if (tablica == nullptr || id == -1)
-        return nullptr;
-    return dynamic_cast<T*>(tablica->Znajdz(id));
+    PDC_Obiekt* obiekt = tablica && id != -1 ? tablica->Znajdz_klasy(id, kod_tytulu) : nullptr;
+    return static_cast<TTytul*>(obiekt);
+}
+
+// No loan is ever created, but whatever a file names must be one to count.
+TWypozyczenie* Rozwiaz_wypozyczenie(Tablica_obiektow* tablica, std::int32_t id)
+{
+    return tablica && id != -1 ? dynamic_cast<TWypozyczenie*>(tablica->Znajdz(id)) : nullptr;
 }
 }
 
@@ -52,12 +56,12 @@ Strumien_wejsciowy& Format_pozycji::Czytaj_pola(Strumien_wejsciowy& s)
 Strumien_wejsciowy& Format_pozycji::Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
 {
     if (Czytaj_klucz(s, "TTytul")) {
-        TTytul* tytul = Rozwiaz<TTytul>(tablica, Czytaj_liczbe(s, "id"));
+        TTytul* tytul = Rozwiaz_tytul(tablica, Czytaj_liczbe(s, "id"));
         if (obiekt != nullptr)
             obiekt->Ustaw_tytul(tytul);
     }
     if (Czytaj_klucz(s, "TWypozyczenie")) {
-        TWypozyczenie* wypozyczenie = Rozwiaz<TWypozyczenie>(tablica, Czytaj_liczbe(s, "id"));
+        TWypozyczenie* wypozyczenie = Rozwiaz_wypozyczenie(tablica, Czytaj_liczbe(s, "id"));
         if (obiekt != nullptr)
             obiekt->Ustaw_wypozyczenie(wypozyczenie);
     }

@@ -1,12 +1,11 @@
 #include "persistence/Format_tytulu.h"
 
-#include <string>
-
 namespace {
 // The rest of the line as a title field: its first 19 bytes are kept and the
 // rest of the line is skipped; the line end is consumed, not stored. At the
 // end of the file the field is left as it was.
-void Czytaj_pole(Strumien_wejsciowy& s, std::string& cel)
+template <class Ustaw>
+void Czytaj_pole(Strumien_wejsciowy& s, Ustaw&& ustaw)
 {
     if (s.Zly())
         return;
@@ -14,7 +13,7 @@ void Czytaj_pole(Strumien_wejsciowy& s, std::string& cel)
         s.Ustaw_zly();
         return;
     }
-    cel = s.Pobierz_do('\n', rozmiar_pola - 1);
+    ustaw(s.Pobierz_do('\n', rozmiar_pola - 1));
     s.Pomin_linie();
 }
 }
@@ -42,16 +41,8 @@ Strumien_wyjsciowy& Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
 Strumien_wejsciowy& Format_tytulu::Czytaj_pola(Strumien_wejsciowy& s)
 {
     s.Pobierz();
-    std::string nazwa = obiekt ? obiekt->Podaj_nazwe() : "";
-    std::string autor = obiekt ? obiekt->Podaj_autora() : "";
-    std::string isbn = obiekt ? obiekt->Podaj_ISBN() : "";
-    Czytaj_pole(s, nazwa);
-    Czytaj_pole(s, autor);
-    Czytaj_pole(s, isbn);
-    if (obiekt != nullptr) {
-        obiekt->Ustaw_nazwe(nazwa.c_str());
-        obiekt->Ustaw_autora(autor.c_str());
-        obiekt->Ustaw_ISBN(isbn.c_str());
-    }
+    Czytaj_pole(s, [this](std::string_view t) { if (obiekt) obiekt->Ustaw_nazwe(t); });
+    Czytaj_pole(s, [this](std::string_view t) { if (obiekt) obiekt->Ustaw_autora(t); });
+    Czytaj_pole(s, [this](std::string_view t) { if (obiekt) obiekt->Ustaw_ISBN(t); });
     return s;
 }

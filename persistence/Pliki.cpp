@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -167,7 +168,7 @@ bool Zapis_bezpieczny::Zatwierdz()
     return true;
 }
 
-std::optional<std::string> Wczytaj_plik(const char* nazwa)
+std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
 {
     // Non-blocking, so that a FIFO under the name cannot hang the program.
     const int fd = ::open(nazwa, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -178,13 +179,22 @@ std::optional<std::string> Wczytaj_plik(const char* nazwa)
         ::close(fd);
         return std::nullopt;
     }
-    std::string dane;
-    dane.resize(static_cast<std::size_t>(st.st_size) + 1);
-    std::size_t wczytane = 0;
+    // Read in blocks, each turned while it is still in the cache; the buffer
+    // is not cleared first, as every byte used is read into it.
+    constexpr std::size_t blok = 1 << 20;
+    std::size_t pojemnosc = static_cast<std::size_t>(st.st_size) + blok;
+    auto dane = std::unique_ptr<char[]>(new char[pojemnosc]);
+    std::size_t gotowe = 0;
     for (;;) {
-        if (wczytane == dane.size())
-            dane.resize(dane.size() * 2);
-        const ssize_t n = ::read(fd, dane.data() + wczytane, dane.size() - wczytane);
+        if (pojemnosc - gotowe < blok) {
+            // The file grew while it was read.
+            auto wieksze = std::unique_ptr<char[]>(new char[2 * pojemnosc]);
+            std::memcpy(wieksze.get(), dane.get(), gotowe);
+            dane = std::move(wieksze);
+            pojemnosc *= 2;
+        }
+        char* cel = dane.get() + gotowe;
+        const ssize_t n = ::read(fd, cel, blok);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -193,9 +203,14 @@ std::optional<std::string> Wczytaj_plik(const char* nazwa)
         }
         if (n == 0)
             break;
-        wczytane += static_cast<std::size_t>(n);
+        const char* od = cel;
+        // A CR that ended the previous block and the LF that starts this one.
+        if (gotowe > 0 && dane[gotowe - 1] == '\r' && *cel == '\n') {
+            dane[gotowe - 1] = '\n';
+            ++od;
+        }
+        gotowe = static_cast<std::size_t>(Scal_konce_linii(od, cel + n, cel) - dane.get());
     }
     ::close(fd);
-    dane.resize(wczytane);
-    return dane;
+    return Tresc_pliku{std::move(dane), gotowe};
 }

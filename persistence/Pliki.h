@@ -1,5 +1,7 @@
 #pragma once
 
+#include "persistence/Strumien_wejsciowy.h"
+
 #include <optional>
 #include <string>
 
@@ -31,6 +33,6 @@ private:
     int fd = -1;
 };
 
-// The whole content of a regular file, or nothing when it cannot be opened or
-// read to its end.
-std::optional<std::string> Wczytaj_plik(const char* nazwa);
+// The whole content of a regular file with its CR LF turned into LF as it
+// comes in, or nothing when it cannot be opened or read to its end.
+std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa);

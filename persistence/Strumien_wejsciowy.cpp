@@ -3,44 +3,45 @@
 #include <algorithm>
 #include <cstring>
 
-Strumien_wejsciowy::Strumien_wejsciowy(std::string bajty) : dane(std::move(bajty))
+char* Scal_konce_linii(const char* od, const char* koniec, char* cel)
 {
-    // CR LF becomes one newline, in place.
-    char* poczatek = dane.data();
-    char* koniec = poczatek + dane.size();
-    char* cr = static_cast<char*>(std::memchr(poczatek, '\r', dane.size()));
-    if (cr == nullptr)
-        return;
-    char* zapis = cr;
-    for (char* odczyt = cr; odczyt < koniec; ++odczyt) {
-        if (*odczyt == '\r' && odczyt + 1 < koniec && odczyt[1] == '\n')
-            continue;
-        *zapis++ = *odczyt;
+    // Whole runs between CRs move at once.
+    while (const void* cr = std::memchr(od, '\r', static_cast<std::size_t>(koniec - od))) {
+        const char* znak = static_cast<const char*>(cr);
+        const bool crlf = znak + 1 < koniec && znak[1] == '\n';
+        const std::size_t dlugosc = static_cast<std::size_t>(znak - od) + (crlf ? 0 : 1);
+        if (cel != od)
+            std::memmove(cel, od, dlugosc);
+        cel += dlugosc;
+        od = znak + 1; // after a CR LF, the LF starts the next run
     }
-    dane.resize(static_cast<std::size_t>(zapis - poczatek));
+    const std::size_t reszta = static_cast<std::size_t>(koniec - od);
+    if (cel != od)
+        std::memmove(cel, od, reszta);
+    return cel + reszta;
 }
 
-int Strumien_wejsciowy::Pobierz()
+Strumien_wejsciowy::Strumien_wejsciowy(std::string_view bajty)
+    : dane(std::make_unique<char[]>(bajty.size())), rozmiar(bajty.size())
 {
-    if (zly || poz >= dane.size()) {
-        zly = true;
-        return -1;
-    }
-    return static_cast<unsigned char>(dane[poz++]);
+    rozmiar = static_cast<std::size_t>(Scal_konce_linii(bajty.data(), bajty.data() + bajty.size(), dane.get()) -
+                                       dane.get());
 }
 
 std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t najwiecej)
 {
-    const std::size_t dostepne = std::min(najwiecej, dane.size() - poz);
-    const char* start = dane.data() + poz;
-    const void* znaleziony = std::memchr(start, ogranicznik, dostepne);
-    const std::size_t n = znaleziony ? static_cast<std::size_t>(static_cast<const char*>(znaleziony) - start) : dostepne;
+    // Spans are short (a key, a value, a field): a plain loop beats memchr.
+    const std::size_t dostepne = std::min(najwiecej, rozmiar - poz);
+    const char* start = dane.get() + poz;
+    std::size_t n = 0;
+    while (n < dostepne && start[n] != ogranicznik)
+        ++n;
     poz += n;
     return {start, n};
 }
 
 void Strumien_wejsciowy::Pomin_linie()
 {
-    const void* nl = std::memchr(dane.data() + poz, '\n', dane.size() - poz);
-    poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.data()) + 1 : dane.size();
+    const void* nl = std::memchr(dane.get() + poz, '\n', rozmiar - poz);
+    poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.get()) + 1 : rozmiar;
 }

@@ -2,8 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+
+// Copies [od, koniec) to cel turning each CR LF into one LF; cel may be od
+// itself. A CR at the very end is copied as it is. Returns the new end.
+char* Scal_konce_linii(const char* od, const char* koniec, char* cel);
+
+// Bytes of a file whose line ends are single LFs already.
+struct Tresc_pliku {
+    std::unique_ptr<char[]> dane;
+    std::size_t rozmiar = 0;
+};
 
 // The input side of the object file: the whole file in memory, read from a
 // cursor, so a remembered position is restored exactly. CR LF on disk reads as
@@ -11,18 +22,27 @@
 // failed state, in which every further read fails.
 class Strumien_wejsciowy {
 public:
-    explicit Strumien_wejsciowy(std::string bajty);
+    // Bytes as on disk; their line ends are turned here.
+    explicit Strumien_wejsciowy(std::string_view bajty);
+    explicit Strumien_wejsciowy(Tresc_pliku tresc) : dane(std::move(tresc.dane)), rozmiar(tresc.rozmiar) {}
 
     // The next byte as 0..255, or -1 at the end (which fails the stream).
-    int Pobierz();
-    int Podejrzyj() const { return poz < dane.size() ? static_cast<unsigned char>(dane[poz]) : -1; }
+    int Pobierz()
+    {
+        if (zly || poz >= rozmiar) {
+            zly = true;
+            return -1;
+        }
+        return static_cast<unsigned char>(dane[poz++]);
+    }
+    int Podejrzyj() const { return poz < rozmiar ? static_cast<unsigned char>(dane[poz]) : -1; }
 
     std::size_t Pozycja() const { return poz; }
-    void Ustaw_pozycje(std::size_t nowa) { poz = nowa < dane.size() ? nowa : dane.size(); }
+    void Ustaw_pozycje(std::size_t nowa) { poz = nowa < rozmiar ? nowa : rozmiar; }
     bool Zly() const { return zly; }
     void Wyczysc() { zly = false; }
     void Ustaw_zly() { zly = true; }
-    bool Na_koncu() const { return poz >= dane.size(); }
+    bool Na_koncu() const { return poz >= rozmiar; }
 
     // Takes at most `najwiecej` bytes up to, not including, `ogranicznik`.
     std::string_view Pobierz_do(char ogranicznik, std::size_t najwiecej);
@@ -30,7 +50,8 @@ public:
     void Pomin_linie();
 
 private:
-    std::string dane;
+    std::unique_ptr<char[]> dane;
+    std::size_t rozmiar = 0;
     std::size_t poz = 0;
     bool zly = false;
 };

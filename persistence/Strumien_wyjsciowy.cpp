@@ -1,5 +1,6 @@
 #include "persistence/Strumien_wyjsciowy.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <unistd.h>
@@ -8,41 +9,35 @@ namespace {
 constexpr std::size_t rozmiar_bloku = 1 << 20;
 }
 
-void Strumien_wyjsciowy::Znak(char znak)
-{
-    bufor.push_back(znak);
-}
-
-void Strumien_wyjsciowy::Tekst(std::string_view tekst)
-{
-    bufor.append(tekst);
-}
-
 void Strumien_wyjsciowy::Liczba(std::int32_t liczba)
 {
-    char cyfry[16];
-    const auto wynik = std::to_chars(cyfry, cyfry + sizeof cyfry, liczba);
-    bufor.append(cyfry, wynik.ptr);
+    Zapewnij(12);
+    kursor = std::to_chars(kursor, kursor + 12, liczba).ptr;
 }
 
-void Strumien_wyjsciowy::Koniec_linii()
+void Strumien_wyjsciowy::Zrob_miejsce(std::size_t n)
 {
-    bufor.append("\r\n", 2);
-    Oproznij_gdy_pelny();
-}
-
-void Strumien_wyjsciowy::Oproznij_gdy_pelny()
-{
-    if (fd >= 0 && bufor.size() >= rozmiar_bloku)
+    const std::size_t uzyte = bufor ? static_cast<std::size_t>(kursor - bufor.get()) : 0;
+    const std::size_t pojemnosc = bufor ? static_cast<std::size_t>(koniec - bufor.get()) : 0;
+    if (fd >= 0 && uzyte > 0)
         Oproznij();
+    const std::size_t teraz = bufor ? static_cast<std::size_t>(kursor - bufor.get()) : 0;
+    if (pojemnosc - teraz >= n)
+        return;
+    const std::size_t nowa = std::max({rozmiar_bloku, 2 * pojemnosc, teraz + n});
+    auto nowy = std::make_unique<char[]>(nowa);
+    std::copy(bufor.get(), bufor.get() + teraz, nowy.get());
+    bufor = std::move(nowy);
+    kursor = bufor.get() + teraz;
+    koniec = bufor.get() + nowa;
 }
 
 bool Strumien_wyjsciowy::Oproznij()
 {
-    if (fd < 0)
+    if (fd < 0 || !bufor)
         return !blad;
-    const char* dane = bufor.data();
-    std::size_t zostalo = bufor.size();
+    const char* dane = bufor.get();
+    std::size_t zostalo = static_cast<std::size_t>(kursor - dane);
     while (zostalo > 0 && !blad) {
         const ssize_t zapisane = ::write(fd, dane, zostalo);
         if (zapisane < 0) {
@@ -53,6 +48,6 @@ bool Strumien_wyjsciowy::Oproznij()
         dane += zapisane;
         zostalo -= static_cast<std::size_t>(zapisane);
     }
-    bufor.clear();
+    kursor = bufor.get();
     return !blad;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,22 +18,39 @@ public:
     Strumien_wyjsciowy(const Strumien_wyjsciowy&) = delete;
     Strumien_wyjsciowy& operator=(const Strumien_wyjsciowy&) = delete;
 
-    void Znak(char znak);
-    void Tekst(std::string_view tekst);
+    void Znak(char znak)
+    {
+        Zapewnij(1);
+        *kursor++ = znak;
+    }
+    void Tekst(std::string_view tekst)
+    {
+        Zapewnij(tekst.size());
+        std::memcpy(kursor, tekst.data(), tekst.size());
+        kursor += tekst.size();
+    }
     void Liczba(std::int32_t liczba);
-    void Koniec_linii();
+    void Koniec_linii() { Tekst("\r\n"); }
 
     // Sends what is buffered to the descriptor; false once any write failed.
     bool Oproznij();
     bool Blad() const { return blad; }
 
     // What was written, for a stream without a descriptor.
-    const std::string& Zawartosc() const { return bufor; }
+    std::string Zawartosc() const { return std::string(bufor.get(), static_cast<std::size_t>(kursor - bufor.get())); }
 
 private:
-    void Oproznij_gdy_pelny();
+    // Room for n more bytes: a full buffer goes to the file, or grows in memory.
+    void Zapewnij(std::size_t n)
+    {
+        if (static_cast<std::size_t>(koniec - kursor) < n)
+            Zrob_miejsce(n);
+    }
+    void Zrob_miejsce(std::size_t n);
 
-    std::string bufor;
+    std::unique_ptr<char[]> bufor;
+    char* kursor = nullptr;
+    char* koniec = nullptr;
     int fd = -1;
     bool blad = false;
 };

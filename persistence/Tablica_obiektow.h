@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include "persistence/Indeks_identyfikatorow.h"
+
 #include <unordered_map>
 #include <vector>
 
@@ -23,11 +25,20 @@ public:
     void Ustaw_mape(Mapa_klas* nowa) { mapa = nowa; }
     Mapa_klas* Mapa() const { return mapa; }
 
-    bool Zawiera(std::int32_t id) const;
+    bool Zawiera(std::int32_t id) const { return indeks.Znajdz(id).kod_klasy != Indeks_identyfikatorow::pusty; }
     void Dodaj(std::int32_t id, PDC_Obiekt* obiekt);
-    PDC_Obiekt* Znajdz(std::int32_t id) const;
+    PDC_Obiekt* Znajdz(std::int32_t id) const { return indeks.Znajdz(id).obiekt; }
+    // The listed object under the identifier if it is of that class code;
+    // the code was noted when it was listed, so the object is not touched.
+    PDC_Obiekt* Znajdz_klasy(std::int32_t id, std::int32_t kod_klasy) const
+    {
+        const Indeks_identyfikatorow::Wpis wpis = indeks.Znajdz(id);
+        return wpis.kod_klasy == kod_klasy ? wpis.obiekt : nullptr;
+    }
     PDC_Obiekt* Obiekt(std::int32_t pozycja) const;
     std::int32_t Podaj_licznik() const { return licznik; }
+    // Room for n entries, when their number is known or can be guessed.
+    void Zarezerwuj(std::size_t n);
 
     // Gives a listed object a new identifier unless that is -1 or another
     // object of this table holds it; returns whether it was given.
@@ -47,7 +58,7 @@ private:
     std::vector<PDC_Obiekt*> obiekty;
     Mapa_klas* mapa = nullptr;
     std::int32_t licznik = 0;
-    std::unordered_map<std::int32_t, std::int32_t> pozycje_identyfikatorow;
+    Indeks_identyfikatorow indeks;
     // Identifiers whose holder differs from the entry listed under them since
     // a read changed some object's identifier; null where none holds it now.
     std::unordered_map<std::int32_t, PDC_Obiekt*> zmienione;

@@ -3,6 +3,7 @@
 
 #include "Aplikacja_w_katalogu.h"
 #include "persistence/Mapa_kartx.h"
+#include "persistence/Pliki.h"
 #include "persistence/Tablica_obiektow.h"
 
 #include <csignal>
@@ -171,6 +172,26 @@ TEST_F(Pliki, UnreadableFileOpensAsMissing)
     app.Otworz();
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 0);
     EXPECT_TRUE(fs::exists("proba2.txt"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Pliki, LineEndsSplitBetweenReadBlocksAreJoined)
+{
+    // A CR LF across the reader's 1 MiB blocks, and a lone CR at another.
+    std::string bajty(3 << 20, 'x');
+    bajty[(1 << 20) - 1] = '\r';
+    bajty[1 << 20] = '\n';
+    bajty[(2 << 20) - 1] = '\r';
+    bajty.back() = '\r';
+    Zapisz_bajty("proba1.txt", bajty);
+    const std::optional<Tresc_pliku> tresc = Wczytaj_plik("proba1.txt");
+    ASSERT_TRUE(tresc.has_value());
+    std::string oczekiwane = bajty;
+    oczekiwane.erase((1 << 20) - 1, 1);
+    EXPECT_EQ(std::string(tresc->dane.get(), tresc->rozmiar), oczekiwane);
 }
 
 } // namespace

@@ -88,3 +88,24 @@ TEST_F(Tokeny, NumbersFollowTheLeadingIntegerRuleAndSaturate)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Strumien, CrLfReadsAsOneNewlineAndLoneCrStays)
+{
+    auto Tresc = [](std::string bajty) {
+        Strumien_wejsciowy s(std::move(bajty));
+        std::string wynik;
+        for (int z; (z = s.Pobierz()) >= 0;)
+            wynik += static_cast<char>(z);
+        return wynik;
+    };
+    EXPECT_EQ(Tresc("a\r\r\nb\rc\r\n\r"), "a\r\nb\rc\n\r");
+    EXPECT_EQ(Tresc("\r\n\r\n"), "\n\n");
+    EXPECT_EQ(Tresc("bez"), "bez");
+    EXPECT_EQ(Tresc("\r"), "\r");
+    EXPECT_EQ(Tresc(""), "");
+    EXPECT_EQ(Tresc("x\ny\r\nz"), "x\ny\nz");
+}
+
+} // namespace
