@@ -122,8 +122,9 @@ int Tablica_obiektow::Czytaj_z_pliku(const char* nazwa)
     std::optional<Tresc_pliku> tresc = Wczytaj_plik(nazwa);
     if (!tresc)
         return 0;
-    // A stored object takes a hundred bytes and more: room for that many.
-    Zarezerwuj(tresc->rozmiar / 100);
+    // A stored object takes some 130 bytes and more, its entry included:
+    // room for that many at once, and growth for any more.
+    Zarezerwuj(tresc->rozmiar / 128);
     Strumien_wejsciowy s(std::move(*tresc));
     Czytaj_tablice(s);
     Czytaj_obiekty(s);
