@@ -7,7 +7,7 @@
 
 TAboutBox* AboutBox = nullptr;
 
-TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic), ui(std::make_unique<Ui::TAboutBox>())
+TAboutBox::TAboutBox(QWidget* rodzic) : Okno_dialogowe(rodzic), ui(std::make_unique<Ui::TAboutBox>())
 {
     ui->setupUi(this);
     Panel1 = ui->Panel1;
@@ -24,7 +24,6 @@ TAboutBox::~TAboutBox() = default;
 
 void TAboutBox::showEvent(QShowEvent* zdarzenie)
 {
-    QDialog::showEvent(zdarzenie);
-    Wysrodkuj_na_ekranie(this);
+    Okno_dialogowe::showEvent(zdarzenie);
     OKButton->setFocus();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "toolkit/Okna_dialogowe.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ namespace Ui {
 class TAboutBox;
 }
 
-class TAboutBox : public QDialog {
+class TAboutBox : public Okno_dialogowe {
     Q_OBJECT
 public:
     explicit TAboutBox(QWidget* rodzic = nullptr);

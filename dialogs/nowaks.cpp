@@ -6,7 +6,7 @@
 
 TOKKsiazkaDlg* OKKsiazkaDlg = nullptr;
 
-TOKKsiazkaDlg::TOKKsiazkaDlg(QWidget* rodzic) : QDialog(rodzic), ui(std::make_unique<Ui::TOKKsiazkaDlg>())
+TOKKsiazkaDlg::TOKKsiazkaDlg(QWidget* rodzic) : Okno_dialogowe(rodzic), ui(std::make_unique<Ui::TOKKsiazkaDlg>())
 {
     ui->setupUi(this);
     OKBtn = ui->OKBtn;
@@ -22,12 +22,6 @@ TOKKsiazkaDlg::TOKKsiazkaDlg(QWidget* rodzic) : QDialog(rodzic), ui(std::make_un
 }
 
 TOKKsiazkaDlg::~TOKKsiazkaDlg() = default;
-
-void TOKKsiazkaDlg::showEvent(QShowEvent* zdarzenie)
-{
-    QDialog::showEvent(zdarzenie);
-    Wysrodkuj_na_ekranie(this);
-}
 
 bool TOKKsiazkaDlg::Execute()
 {

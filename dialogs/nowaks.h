@@ -2,7 +2,7 @@
 
 #include "domain/Tekst.h"
 
-#include <QDialog>
+#include "toolkit/Okna_dialogowe.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,7 +17,7 @@ class TOKKsiazkaDlg;
 }
 
 // The new-book dialog: a copy number and the name of its title.
-class TOKKsiazkaDlg : public QDialog {
+class TOKKsiazkaDlg : public Okno_dialogowe {
     Q_OBJECT
 public:
     explicit TOKKsiazkaDlg(QWidget* rodzic = nullptr);
@@ -38,8 +38,6 @@ public:
     std::int32_t numer = 0;
     char nazwa_tytulu[rozmiar_pola] = {};
 
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
 
 private:
     std::unique_ptr<Ui::TOKKsiazkaDlg> ui;

@@ -6,7 +6,7 @@
 
 TOKTytulDlg* OKTytulDlg = nullptr;
 
-TOKTytulDlg::TOKTytulDlg(QWidget* rodzic) : QDialog(rodzic), ui(std::make_unique<Ui::TOKTytulDlg>())
+TOKTytulDlg::TOKTytulDlg(QWidget* rodzic) : Okno_dialogowe(rodzic), ui(std::make_unique<Ui::TOKTytulDlg>())
 {
     ui->setupUi(this);
     OKBtn = ui->OKBtn;
@@ -24,12 +24,6 @@ TOKTytulDlg::TOKTytulDlg(QWidget* rodzic) : QDialog(rodzic), ui(std::make_unique
 }
 
 TOKTytulDlg::~TOKTytulDlg() = default;
-
-void TOKTytulDlg::showEvent(QShowEvent* zdarzenie)
-{
-    QDialog::showEvent(zdarzenie);
-    Wysrodkuj_na_ekranie(this);
-}
 
 bool TOKTytulDlg::Execute()
 {

@@ -2,7 +2,7 @@
 
 #include "domain/Tekst.h"
 
-#include <QDialog>
+#include "toolkit/Okna_dialogowe.h"
 
 #include <memory>
 
@@ -16,7 +16,7 @@ class TOKTytulDlg;
 }
 
 // The new-title dialog: name, author and ISBN.
-class TOKTytulDlg : public QDialog {
+class TOKTytulDlg : public Okno_dialogowe {
     Q_OBJECT
 public:
     explicit TOKTytulDlg(QWidget* rodzic = nullptr);
@@ -40,8 +40,6 @@ public:
     char autor[rozmiar_pola] = {};
     char ISBN[rozmiar_pola] = {};
 
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
 
 private:
     std::unique_ptr<Ui::TOKTytulDlg> ui;

@@ -12,7 +12,7 @@
 TOKWysKsiazkiDlg* OKWysKsiazkiDlg = nullptr;
 
 TOKWysKsiazkiDlg::TOKWysKsiazkiDlg(QWidget* rodzic)
-    : QDialog(rodzic)
+    : Okno_dialogowe(rodzic)
     , ui(std::make_unique<Ui::TOKWysKsiazkiDlg>())
 {
     ui->setupUi(this);
@@ -25,12 +25,6 @@ TOKWysKsiazkiDlg::TOKWysKsiazkiDlg(QWidget* rodzic)
 }
 
 TOKWysKsiazkiDlg::~TOKWysKsiazkiDlg() = default;
-
-void TOKWysKsiazkiDlg::showEvent(QShowEvent* zdarzenie)
-{
-    QDialog::showEvent(zdarzenie);
-    Wysrodkuj_na_ekranie(this);
-}
 
 void TOKWysKsiazkiDlg::Wypelnij()
 {

@@ -3,7 +3,7 @@
 #include "domain/Kolekcje.h"
 #include "domain/TPozycja.h"
 
-#include <QDialog>
+#include "toolkit/Okna_dialogowe.h"
 
 #include <memory>
 
@@ -17,7 +17,7 @@ class TOKWysKsiazkiDlg;
 
 // The books list: every copy with its title's data, sorted by number in the
 // application's own collection.
-class TOKWysKsiazkiDlg : public QDialog {
+class TOKWysKsiazkiDlg : public Okno_dialogowe {
     Q_OBJECT
 public:
     explicit TOKWysKsiazkiDlg(QWidget* rodzic = nullptr);
@@ -34,8 +34,6 @@ public:
 
     TKol4<TPozycja>* pozycje = nullptr;
 
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
 
 private:
     std::unique_ptr<Ui::TOKWysKsiazkiDlg> ui;

@@ -11,7 +11,7 @@
 TOKWystytulyDlg* OKWystytulyDlg = nullptr;
 
 TOKWystytulyDlg::TOKWystytulyDlg(QWidget* rodzic)
-    : QDialog(rodzic)
+    : Okno_dialogowe(rodzic)
     , ui(std::make_unique<Ui::TOKWystytulyDlg>())
 {
     ui->setupUi(this);
@@ -28,12 +28,6 @@ TOKWystytulyDlg::TOKWystytulyDlg(QWidget* rodzic)
 }
 
 TOKWystytulyDlg::~TOKWystytulyDlg() = default;
-
-void TOKWystytulyDlg::showEvent(QShowEvent* zdarzenie)
-{
-    QDialog::showEvent(zdarzenie);
-    Wysrodkuj_na_ekranie(this);
-}
 
 void TOKWystytulyDlg::Wypelnij()
 {

@@ -3,7 +3,7 @@
 #include "domain/Kolekcje.h"
 #include "domain/TTytul.h"
 
-#include <QDialog>
+#include "toolkit/Okna_dialogowe.h"
 
 #include <memory>
 
@@ -17,7 +17,7 @@ class TOKWystytulyDlg;
 
 // The titles list: every title, sorted by name in the application's own
 // collection, one grid row each below the header row.
-class TOKWystytulyDlg : public QDialog {
+class TOKWystytulyDlg : public Okno_dialogowe {
     Q_OBJECT
 public:
     explicit TOKWystytulyDlg(QWidget* rodzic = nullptr);
@@ -34,8 +34,6 @@ public:
 
     TKol4<TTytul>* tytuly = nullptr;
 
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
 
 private:
     std::unique_ptr<Ui::TOKWystytulyDlg> ui;

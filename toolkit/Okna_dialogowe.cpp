@@ -19,6 +19,12 @@ public:
 };
 }
 
+void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
+{
+    QDialog::showEvent(zdarzenie);
+    Wysrodkuj_na_ekranie(this);
+}
+
 void Ustaw_ramke_dialogu(QDialog* dialog)
 {
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,8 +1,20 @@
 #pragma once
 
-class QDialog;
+#include <QDialog>
+
 class QLineEdit;
 class QWidget;
+
+// A dialog of the program: a dialog frame, fixed at its design size once
+// Ustaw_ramke_dialogu is called, and centred on the screen at every showing.
+class Okno_dialogowe : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+};
 
 // A dialog frame: title and system menu, fixed at the size of its design.
 void Ustaw_ramke_dialogu(QDialog* dialog);
