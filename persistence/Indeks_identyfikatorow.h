@@ -36,11 +36,7 @@ public:
     // unchanged when growing it fails.
     bool Wstaw(std::int32_t id, Wpis wpis);
     // Makes room for n entries at once.
-    void Zarezerwuj(std::size_t n)
-    {
-        while (2 * n > sloty.size())
-            Powieksz();
-    }
+    void Zarezerwuj(std::size_t n);
 
     // No class has this code; it marks an empty slot.
     static constexpr std::int32_t pusty = std::numeric_limits<std::int32_t>::min();
@@ -62,7 +58,8 @@ private:
         return static_cast<std::size_t>((blok << 8) | (u & 0xFFu));
     }
     std::size_t Poczatek(std::int32_t id) const { return Skrot(id) & maska; }
-    void Powieksz();
+    static bool Za_pelny(std::size_t wpisy, std::size_t sloty) { return 3 * wpisy > 2 * sloty; }
+    void Przebuduj(std::size_t rozmiar);
 
     std::vector<Slot> sloty;
     std::size_t maska = 0;
