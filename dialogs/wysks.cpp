@@ -20,6 +20,7 @@ TOKWysKsiazkiDlg::TOKWysKsiazkiDlg(QWidget* rodzic)
     CancelBtn = ui->CancelBtn;
     Bevel1 = ui->Bevel1;
     StringGrid1 = ui->StringGrid1;
+    StringGrid1->setAccessibleName(QStringLiteral("Książki"));
     StringGrid1->Ustaw_ColCount(5);
     Ustaw_ramke_dialogu(this);
 }

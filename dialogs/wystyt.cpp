@@ -19,6 +19,7 @@ TOKWystytulyDlg::TOKWystytulyDlg(QWidget* rodzic)
     CancelBtn = ui->CancelBtn;
     Bevel1 = ui->Bevel1;
     StringGrid1 = ui->StringGrid1;
+    StringGrid1->setAccessibleName(QStringLiteral("Tytuły"));
     StringGrid1->Ustaw_ColCount(4);
     StringGrid1->Ustaw_FixedCols(1);
     StringGrid1->setColumnWidth(1, 63);

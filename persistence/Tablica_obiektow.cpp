@@ -12,19 +12,24 @@
 
 void Tablica_obiektow::Dodaj(std::int32_t id, PDC_Obiekt* obiekt)
 {
-    if (licznik == std::numeric_limits<std::int32_t>::max() || Zawiera(id))
+    if (licznik == std::numeric_limits<std::int32_t>::max())
         return;
     try {
         identyfikatory.push_back(id);
         obiekty.push_back(obiekt);
-        indeks.Wstaw(id, {obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1});
+        // The index says whether the identifier is new, in the same probe.
+        if (indeks.Wstaw(id, {obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1})) {
+            ++licznik;
+            return;
+        }
     } catch (...) {
         // Out of memory leaves the table as it was.
         identyfikatory.resize(static_cast<std::size_t>(licznik));
         obiekty.resize(static_cast<std::size_t>(licznik));
         throw;
     }
-    ++licznik;
+    identyfikatory.pop_back();
+    obiekty.pop_back();
 }
 
 void Tablica_obiektow::Zarezerwuj(std::size_t n)

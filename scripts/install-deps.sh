@@ -8,6 +8,7 @@ pakiety=(
     qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     xvfb xauth xdotool x11-utils
+    desktop-file-utils appstream dpkg-dev
     clang-16 libclang-rt-16-dev
 )
 

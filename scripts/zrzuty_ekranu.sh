@@ -14,7 +14,7 @@ fi
 katalog=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$katalog"' EXIT
 exec {numer_fd}<> <(:)
-Xvfb -displayfd "$numer_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$numer_fd" -screen 0 2200x1600x24 -nolisten tcp >/dev/null 2>&1 &
 read -r -t 20 -u "$numer_fd" numer
 export DISPLAY=":$numer"
 unset QT_QPA_PLATFORM
@@ -53,3 +53,11 @@ zrzut "Wyświetl książki" lista_ksiazek; klawisz Escape
 aktywuj wolumat; klawisz alt+c o; aktywuj "O programie"
 zrzut "O programie" o_programie; klawisz Return
 aktywuj wolumat; klawisz alt+x
+sleep 1
+
+# HiDPI: the same window at twice the scale, glyphs and icon drawn from SVG.
+QT_SCALE_FACTOR=2 "$program" >/dev/null 2>&1 &
+aktywuj wolumat
+xdotool mousemove --window "$(okno wolumat)" 60 80; sleep 0.3
+zrzut wolumat okno_glowne_2x
+klawisz alt+x

@@ -24,6 +24,9 @@ void Ustaw_podpowiedz(QWidget* kontrolka, const QString& podpowiedz)
     kontrolka->setProperty("hint", podpowiedz);
     kontrolka->setToolTip(Krotka_podpowiedz(podpowiedz));
     kontrolka->setStatusTip(Dluga_podpowiedz(podpowiedz));
+    // A control with a picture and no text is named by its short hint.
+    if (kontrolka->accessibleName().isEmpty())
+        kontrolka->setAccessibleName(Krotka_podpowiedz(podpowiedz));
 }
 
 void Ustaw_podpowiedz(QAction* pozycja, const QString& podpowiedz)

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the build into a throwaway prefix and validates the desktop entry
+# and the AppStream metadata; builds the Debian package, checks its
+# dependencies and contents, and starts the packaged program once.
+# Usage: pakiet.sh BUILD_DIR
+set -euo pipefail
+budowa=$(realpath "$1")
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+cmake --install "$budowa" --prefix "$tmp/prefix" >/dev/null
+desktop-file-validate "$tmp/prefix/share/applications/org.wolumat.Wolumat.desktop"
+appstreamcli validate --no-net "$tmp/prefix/share/metainfo/org.wolumat.Wolumat.metainfo.xml"
+test -s "$tmp/prefix/share/icons/hicolor/scalable/apps/org.wolumat.Wolumat.svg"
+test -x "$tmp/prefix/bin/wolumat"
+
+(cd "$tmp" && cpack -G DEB --config "$budowa/CPackConfig.cmake" -B "$tmp/deb" >/dev/null 2>&1)
+pakiet=$(ls "$tmp"/deb/*.deb)
+zaleznosci=$(dpkg-deb -f "$pakiet" Depends)
+echo "Depends: $zaleznosci"
+for wymagany in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libqt6svg6; do
+    grep -q "$wymagany" <<<"$zaleznosci" || { echo "missing dependency $wymagany"; exit 1; }
+done
+zawartosc=$(dpkg-deb -c "$pakiet")
+for plik in ./usr/bin/wolumat ./usr/share/applications/org.wolumat.Wolumat.desktop \
+    ./usr/share/metainfo/org.wolumat.Wolumat.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/org.wolumat.Wolumat.svg; do
+    grep -qF "$plik" <<<"$zawartosc" || { echo "the package lacks $plik"; exit 1; }
+done
+
+# Every dependency is installed here, so the packaged program runs as is.
+dpkg-deb -x "$pakiet" "$tmp/korzen"
+mkdir "$tmp/praca"
+(cd "$tmp/praca" && QT_QPA_PLATFORM=offscreen timeout 3 "$tmp/korzen/usr/bin/wolumat") && status=0 || status=$?
+if [ "$status" -ne 124 ]; then
+    echo "the packaged program ended on its own with status $status"
+    exit 1
+fi
+echo "package $(basename "$pakiet"): passed"

@@ -1,0 +1,92 @@
+// What a screen reader and a keyboard-only user get.
+
+#include "Okna_testowe.h"
+
+#include "toolkit/Siatka_tekstow.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <map>
+
+namespace {
+
+using Dostepnosc = Okna_testowe;
+
+// Names of every accessible object below a widget, by role.
+std::multimap<QAccessible::Role, QString> Drzewo(QWidget* korzen)
+{
+    std::multimap<QAccessible::Role, QString> wynik;
+    std::vector<QAccessibleInterface*> doOdwiedzenia{QAccessible::queryAccessibleInterface(korzen)};
+    while (!doOdwiedzenia.empty()) {
+        QAccessibleInterface* i = doOdwiedzenia.back();
+        doOdwiedzenia.pop_back();
+        if (i == nullptr)
+            continue;
+        wynik.emplace(i->role(), i->text(QAccessible::Name));
+        for (int k = 0; k < i->childCount(); ++k)
+            doOdwiedzenia.push_back(i->child(k));
+    }
+    return wynik;
+}
+
+bool Ma(const std::multimap<QAccessible::Role, QString>& drzewo, QAccessible::Role rola, const QString& nazwa)
+{
+    const auto [od, do_] = drzewo.equal_range(rola);
+    for (auto it = od; it != do_; ++it)
+        if (it->second == nazwa)
+            return true;
+    return false;
+}
+
+TEST_F(Dostepnosc, EveryControlHasAName)
+{
+    const auto tytul = Drzewo(nowy_tytul.get());
+    for (const char* nazwa : {"Tytuł", "Autor", "ISBN"})
+        EXPECT_TRUE(Ma(tytul, QAccessible::EditableText, QString::fromUtf8(nazwa))) << nazwa;
+    EXPECT_TRUE(Ma(tytul, QAccessible::Button, "OK"));
+    EXPECT_TRUE(Ma(tytul, QAccessible::Button, "Cancel"));
+
+    const auto ksiazka = Drzewo(nowa_ksiazka.get());
+    EXPECT_TRUE(Ma(ksiazka, QAccessible::EditableText, "Numer"));
+    EXPECT_TRUE(Ma(ksiazka, QAccessible::EditableText, "Tytul"));
+
+    EXPECT_TRUE(Ma(Drzewo(tytuly.get()), QAccessible::Table, "Tytuły"));
+    EXPECT_TRUE(Ma(Drzewo(ksiazki.get()), QAccessible::Table, "Książki"));
+
+    const auto glowne = Drzewo(okno.get());
+    for (const char* nazwa : {"Otwórz", "Wyjście", "Zachowaj"})
+        EXPECT_TRUE(Ma(glowne, QAccessible::Button, QString::fromUtf8(nazwa))) << nazwa;
+}
+
+TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
+{
+    Nowy_tytul("B", "b", "2");
+    Nowy_tytul("A", "a", "1");
+    int wiersz = -1;
+    Gdy_otwarty([&](QDialog* d) {
+        // Tab from the buttons reaches the grid; arrows move through it.
+        QWidget* w = tytuly->OKBtn;
+        for (int i = 0; i < 4 && w != tytuly->StringGrid1; ++i)
+            w = w->nextInFocusChain();
+        EXPECT_EQ(w, tytuly->StringGrid1);
+        tytuly->StringGrid1->setFocus();
+        tytuly->StringGrid1->setCurrentIndex(tytuly->StringGrid1->model()->index(0, 1));
+        QTest::keyClick(tytuly->StringGrid1, Qt::Key_Down);
+        QTest::keyClick(tytuly->StringGrid1, Qt::Key_Down);
+        wiersz = tytuly->StringGrid1->currentIndex().row();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    okno->Tytuly1->trigger();
+    EXPECT_EQ(wiersz, 2);
+    EXPECT_FALSE(tytuly->isVisible());
+
+    Gdy_otwarty([&](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    okno->About1->trigger();
+    EXPECT_FALSE(o_programie->isVisible());
+}
+
+} // namespace
