@@ -101,24 +101,23 @@ std::vector<QString> Wiersze(const Siatka_tekstow* siatka)
 }
 }
 
-std::vector<QString> Okna_testowe::Lista_tytulow()
+std::vector<QString> Okna_testowe::Lista(QAction* polecenie, const Siatka_tekstow* siatka, Qt::Key zamkniecie)
 {
     std::vector<QString> wiersze;
     Gdy_otwarty([&](QDialog* d) {
-        wiersze = Wiersze(tytuly->StringGrid1);
-        QTest::keyClick(d, Qt::Key_Escape);
+        wiersze = Wiersze(siatka);
+        QTest::keyClick(d, zamkniecie);
     });
-    okno->Tytuly1->trigger();
+    polecenie->trigger();
     return wiersze;
+}
+
+std::vector<QString> Okna_testowe::Lista_tytulow()
+{
+    return Lista(okno->Tytuly1, tytuly->StringGrid1, Qt::Key_Escape);
 }
 
 std::vector<QString> Okna_testowe::Lista_ksiazek()
 {
-    std::vector<QString> wiersze;
-    Gdy_otwarty([&](QDialog* d) {
-        wiersze = Wiersze(ksiazki->StringGrid1);
-        QTest::keyClick(d, Qt::Key_Return);
-    });
-    okno->Ksiazki1->trigger();
-    return wiersze;
+    return Lista(okno->Ksiazki1, ksiazki->StringGrid1, Qt::Key_Return);
 }

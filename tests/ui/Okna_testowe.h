@@ -8,6 +8,7 @@
 #include "dialogs/wystyt.h"
 #include "tests/support/Katalog_tymczasowy.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
@@ -18,6 +19,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class Siatka_tekstow;
 
 // Types text into a widget as key presses, any Unicode letters included.
 void Wpisz(QWidget* kontrolka, const QString& tekst);
@@ -41,6 +44,7 @@ protected:
     // The list dialogs' grid rows as texts joined by "|", read while shown.
     std::vector<QString> Lista_tytulow();
     std::vector<QString> Lista_ksiazek();
+    std::vector<QString> Lista(QAction* polecenie, const Siatka_tekstow* siatka, Qt::Key zamkniecie);
 
     Katalog_tymczasowy katalog;
     std::vector<QString> bledy;
