@@ -5,9 +5,9 @@ set -euo pipefail
 
 pakiety=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libqt6svg6 fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
-    xvfb xauth xdotool x11-utils
+    qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6 fonts-dejavu-core
+    libgtest-dev libgmock-dev libsqlite3-dev
+    xvfb xdotool
     desktop-file-utils appstream dpkg-dev
     clang-16 libclang-rt-16-dev
 )
