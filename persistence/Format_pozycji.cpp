@@ -56,9 +56,11 @@ Strumien_wejsciowy& Format_pozycji::Czytaj_pola(Strumien_wejsciowy& s)
 Strumien_wejsciowy& Format_pozycji::Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
 {
     if (Czytaj_klucz(s, "TTytul")) {
-        TTytul* tytul = Rozwiaz_tytul(tablica, Czytaj_liczbe(s, "id"));
-        if (obiekt != nullptr)
-            obiekt->Ustaw_tytul(tytul);
+        const std::int32_t id = Czytaj_liczbe(s, "id");
+        if (obiekt != nullptr && tablica != nullptr && tablica->Odklada_powiazania())
+            tablica->Odloz_tytul(obiekt, id);
+        else if (obiekt != nullptr)
+            obiekt->Ustaw_tytul(Rozwiaz_tytul(tablica, id));
     }
     if (Czytaj_klucz(s, "TWypozyczenie")) {
         TWypozyczenie* wypozyczenie = Rozwiaz_wypozyczenie(tablica, Czytaj_liczbe(s, "id"));

@@ -32,6 +32,13 @@ public:
         }
     }
 
+    // Asks memory for the identifier's slot ahead of a lookup.
+    void Przygotuj(std::int32_t id) const
+    {
+        if (!sloty.empty())
+            __builtin_prefetch(&sloty[Poczatek(id)]);
+    }
+
     // Stores the entry unless the identifier is there; the index is
     // unchanged when growing it fails.
     bool Wstaw(std::int32_t id, Wpis wpis);

@@ -104,9 +104,24 @@ Strumien_wejsciowy& Tablica_obiektow::Czytaj_tablice(Strumien_wejsciowy& s)
 
 Strumien_wejsciowy& Tablica_obiektow::Czytaj_obiekty(Strumien_wejsciowy& s)
 {
+    odkladanie = true;
     for (std::int32_t i = 0; i < licznik; ++i)
         Obiekt(i)->Odczytaj(s, this);
+    odkladanie = false;
+    Rozwiaz_odlozone();
     return s;
+}
+
+void Tablica_obiektow::Rozwiaz_odlozone()
+{
+    constexpr std::size_t naprzod = 16;
+    for (std::size_t j = 0; j < odlozone.size(); ++j) {
+        if (j + naprzod < odlozone.size())
+            indeks.Przygotuj(odlozone[j + naprzod].id);
+        const Odlozony_tytul& o = odlozone[j];
+        o.pozycja->Ustaw_tytul(o.id == -1 ? nullptr : static_cast<TTytul*>(Znajdz_klasy(o.id, kod_tytulu)));
+    }
+    odlozone.clear();
 }
 
 int Tablica_obiektow::Zapisz_do_pliku(const char* nazwa)
