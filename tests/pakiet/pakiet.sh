@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a throwaway prefix and validates the desktop entry
 # and the AppStream metadata; builds the Debian package, checks its
-# dependencies and contents, and starts the packaged program once.
+# dependencies and contents, installs it with dpkg into a fresh root and
+# starts the installed program once.
 # Usage: pakiet.sh BUILD_DIR
 set -euo pipefail
 budowa=$(realpath "$1")
@@ -27,8 +28,12 @@ for plik in ./usr/bin/wolumat ./usr/share/applications/org.wolumat.Wolumat.deskt
     grep -qF "$plik" <<<"$zawartosc" || { echo "the package lacks $plik"; exit 1; }
 done
 
-# Every dependency is installed here, so the packaged program runs as is.
-dpkg-deb -x "$pakiet" "$tmp/korzen"
+# dpkg -i into a fresh root; that root holds no other package, so its
+# dependencies are taken from this machine, where every one is installed.
+mkdir -p "$tmp/korzen/var/lib/dpkg/info" "$tmp/korzen/var/lib/dpkg/updates" "$tmp/korzen/var/lib/dpkg/triggers"
+touch "$tmp/korzen/var/lib/dpkg/status" "$tmp/korzen/var/lib/dpkg/available"
+dpkg --root="$tmp/korzen" --force-depends --force-script-chrootless -i "$pakiet" >/dev/null 2>&1
+dpkg --root="$tmp/korzen" -s wolumat | grep -q "Status: install ok installed"
 mkdir "$tmp/praca"
 (cd "$tmp/praca" && QT_QPA_PLATFORM=offscreen timeout 3 "$tmp/korzen/usr/bin/wolumat") && status=0 || status=$?
 if [ "$status" -ne 124 ]; then
