@@ -88,7 +88,8 @@ Strumien_wyjsciowy& Tablica_obiektow::Zapisz_obiekty(Strumien_wyjsciowy& s)
             if (dalej != nullptr && Jest_klasy<TPozycja>(dalej))
                 __builtin_prefetch(static_cast<const TPozycja*>(dalej)->Podaj_tytul());
         }
-        Obiekt(i)->Zapisz(s, this);
+        if (PDC_Obiekt* obiekt = Obiekt(i))
+            obiekt->Zapisz(s, this);
     }
     return s;
 }
@@ -106,7 +107,8 @@ Strumien_wejsciowy& Tablica_obiektow::Czytaj_obiekty(Strumien_wejsciowy& s)
 {
     odkladanie = true;
     for (std::int32_t i = 0; i < licznik; ++i)
-        Obiekt(i)->Odczytaj(s, this);
+        if (PDC_Obiekt* obiekt = Obiekt(i))
+            obiekt->Odczytaj(s, this);
     odkladanie = false;
     Rozwiaz_odlozone();
     return s;

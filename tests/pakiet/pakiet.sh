@@ -32,7 +32,9 @@ done
 # dependencies are taken from this machine, where every one is installed.
 mkdir -p "$tmp/korzen/var/lib/dpkg/info" "$tmp/korzen/var/lib/dpkg/updates" "$tmp/korzen/var/lib/dpkg/triggers"
 touch "$tmp/korzen/var/lib/dpkg/status" "$tmp/korzen/var/lib/dpkg/available"
-dpkg --root="$tmp/korzen" --force-depends --force-script-chrootless -i "$pakiet" >/dev/null 2>&1
+wymuszenia=--force-depends,script-chrootless
+[ "$(id -u)" -eq 0 ] || wymuszenia+=,not-root
+dpkg --root="$tmp/korzen" "$wymuszenia" -i "$pakiet" >/dev/null 2>&1
 dpkg --root="$tmp/korzen" -s wolumat | grep -q "Status: install ok installed"
 mkdir "$tmp/praca"
 (cd "$tmp/praca" && QT_QPA_PLATFORM=offscreen timeout 3 "$tmp/korzen/usr/bin/wolumat") && status=0 || status=$?
