@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <new>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 // The part shared by every instantiation: what the file format needs to know
 // of any collection, whatever its element type.
@@ -106,6 +108,27 @@ public:
     {
         if (liczba > 1)
             std::sort(elementy, elementy + liczba, [cmp](T* const& a, T* const& b) { return cmp(&a, &b) < 0; });
+    }
+
+    // Sorts as Sortuj with the comparison that `klucz` encodes, to the same
+    // order, equal elements included: std::sort sees the same outcome of
+    // every comparison, only on (key, element) pairs laid out together
+    // instead of on elements scattered in memory, which is what makes a
+    // large collection slow to sort. `klucz` maps an element to a value whose
+    // `<` and `==` agree with the comparison.
+    template <class Klucz>
+    void Sortuj_wedlug_klucza(Klucz klucz)
+    {
+        if (liczba < 2)
+            return;
+        using Wartosc = decltype(klucz(elementy[0]));
+        std::vector<std::pair<Wartosc, T*>> pary;
+        pary.reserve(static_cast<std::size_t>(liczba));
+        for (std::int32_t i = 0; i < liczba; ++i)
+            pary.emplace_back(klucz(elementy[i]), elementy[i]);
+        std::sort(pary.begin(), pary.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::int32_t i = 0; i < liczba; ++i)
+            elementy[i] = pary[static_cast<std::size_t>(i)].second;
     }
 
     T* Element(std::int32_t pozycja) const { return Poprawna_pozycja(pozycja) ? elementy[pozycja] : nullptr; }

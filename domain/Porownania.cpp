@@ -37,3 +37,19 @@ int Porownaj_pozycje(TPozycja* const* a, TPozycja* const* b)
 {
     return Porownaj_liczby((*a)->Podaj_numer(), (*b)->Podaj_numer());
 }
+
+std::array<std::uint64_t, 3> Klucz_tytulu(const TTytul* tytul)
+{
+    std::array<std::uint64_t, 3> klucz{};
+    const auto* nazwa = reinterpret_cast<const unsigned char*>(tytul->Podaj_nazwe());
+    // Bytes after the terminating zero stay zero, so a shorter name that is
+    // a prefix of a longer one comes first, as in the byte-wise comparison.
+    for (std::size_t i = 0; i < rozmiar_pola && nazwa[i] != 0; ++i)
+        klucz[i / 8] |= std::uint64_t{nazwa[i]} << (8 * (7 - i % 8));
+    return klucz;
+}
+
+std::int32_t Klucz_pozycji(const TPozycja* pozycja)
+{
+    return pozycja->Podaj_numer();
+}
