@@ -7,7 +7,9 @@
 
 TAboutBox* AboutBox = nullptr;
 
-TAboutBox::TAboutBox(QWidget* rodzic) : Okno_dialogowe(rodzic), ui(std::make_unique<Ui::TAboutBox>())
+TAboutBox::TAboutBox(QWidget* rodzic)
+    : Okno_dialogowe(rodzic)
+    , ui(std::make_unique<Ui::TAboutBox>())
 {
     ui->setupUi(this);
     Panel1 = ui->Panel1;

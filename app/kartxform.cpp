@@ -24,11 +24,13 @@ static void Zarejestruj_zasoby()
 }
 
 namespace {
-constexpr QPoint polozenie_okna{151, 66};
-constexpr QSize zewnetrzny_rozmiar{531, 467};
-}
+constexpr QPoint polozenie_okna { 151, 66 };
+constexpr QSize zewnetrzny_rozmiar { 531, 467 };
+} // namespace
 
-Tkartexform::Tkartexform(QWidget* rodzic) : QMainWindow(rodzic), ui(std::make_unique<Ui::Tkartexform>())
+Tkartexform::Tkartexform(QWidget* rodzic)
+    : QMainWindow(rodzic)
+    , ui(std::make_unique<Ui::Tkartexform>())
 {
     Zarejestruj_zasoby();
     ui->setupUi(this);
@@ -54,8 +56,8 @@ Tkartexform::Tkartexform(QWidget* rodzic) : QMainWindow(rodzic), ui(std::make_un
     N1->setObjectName(QStringLiteral("N1"));
 
     // Resizable, with a minimise button and no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     move(polozenie_okna);
 
     Ustaw_podpowiedz(OpenItem, QStringLiteral("Otworz plik"));
@@ -92,16 +94,14 @@ Tkartexform::~Tkartexform()
 
 void Tkartexform::Polacz(QAction* pozycja, void (Tkartexform::*obsluga)(QObject*))
 {
-    connect(pozycja, &QAction::triggered, this, [this, pozycja, obsluga] {
-        Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(pozycja); });
-    });
+    connect(pozycja, &QAction::triggered, this,
+        [this, pozycja, obsluga] { Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(pozycja); }); });
 }
 
 void Tkartexform::Polacz(QToolButton* przycisk, void (Tkartexform::*obsluga)(QObject*))
 {
-    connect(przycisk, &QToolButton::clicked, this, [this, przycisk, obsluga] {
-        Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(przycisk); });
-    });
+    connect(przycisk, &QToolButton::clicked, this,
+        [this, przycisk, obsluga] { Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(przycisk); }); });
 }
 
 void Tkartexform::showEvent(QShowEvent* zdarzenie)

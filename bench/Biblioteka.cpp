@@ -4,10 +4,21 @@
 #include <string>
 
 namespace {
-const char* const slowa[] = {"Pan", "Tadeusz", "Lalka", "Ch\xB3opi", "Quo", "vadis", "Ogniem", "mieczem",
-                             "Potop", "Dziady", "\xA3\xF3" "d\x9F", "\xAF" "ycie", "Ksi\xEA\xBF" "yc", "Noce"};
-const char* const autorzy[] = {"A. Mickiewicz", "B. Prus", "W. Reymont", "H. Sienkiewicz", "E. Orzeszkowa",
-                               "S. \xAF" "eromski", "M. D\xB9" "browska", "C. Mi\xB3osz"};
+const char* const slowa[]
+    = { "Pan", "Tadeusz", "Lalka", "Ch\xB3opi", "Quo", "vadis", "Ogniem", "mieczem", "Potop", "Dziady",
+          "\xA3\xF3"
+          "d\x9F",
+          "\xAF"
+          "ycie",
+          "Ksi\xEA\xBF"
+          "yc",
+          "Noce" };
+const char* const autorzy[] = { "A. Mickiewicz", "B. Prus", "W. Reymont", "H. Sienkiewicz", "E. Orzeszkowa",
+    "S. \xAF"
+    "eromski",
+    "M. D\xB9"
+    "browska",
+    "C. Mi\xB3osz" };
 
 std::string Nazwa(std::mt19937& los, long i)
 {
@@ -17,7 +28,7 @@ std::string Nazwa(std::mt19937& los, long i)
     n += ' ' + std::to_string(i % 1000);
     return n.substr(0, 19);
 }
-}
+} // namespace
 
 void Generuj_biblioteke(TKlasaAplikacji& app, long obiekty)
 {
@@ -25,7 +36,8 @@ void Generuj_biblioteke(TKlasaAplikacji& app, long obiekty)
     const long tytuly = obiekty / 2;
     for (long i = 0; i < tytuly; ++i) {
         const std::string isbn = "978-83-" + std::to_string(1000000 + i) + "-" + std::to_string(i % 10);
-        auto* tytul = new TTytul(Nazwa(los, i).c_str(), autorzy[los() % 8], isbn.c_str(), &app.pozycje, &app.rezerwacje);
+        auto* tytul
+            = new TTytul(Nazwa(los, i).c_str(), autorzy[los() % 8], isbn.c_str(), &app.pozycje, &app.rezerwacje);
         app.tytuly.Powieksz(1);
         app.tytuly.Wstaw(tytul, 0);
     }

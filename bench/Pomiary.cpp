@@ -29,7 +29,7 @@ long Pole_statusu(const char* nazwa)
             return std::atol(linia.c_str() + std::string(nazwa).size()) * 1024;
     return 0;
 }
-}
+} // namespace
 
 long Pamiec_rezydentna()
 {
@@ -49,7 +49,7 @@ void Zeruj_szczyt()
 std::string Czytaj_plik(const char* nazwa)
 {
     const int fd = ::open(nazwa, O_RDONLY);
-    struct stat st {};
+    struct stat st { };
     ::fstat(fd, &st);
     std::string dane(static_cast<std::size_t>(st.st_size), '\0');
     std::size_t wczytane = 0;

@@ -9,8 +9,7 @@ double Sekundy_od(std::chrono::steady_clock::time_point od);
 double Mediana(std::vector<double> wartosci);
 
 // Times `dzialanie` `proby` times; the median in seconds.
-template <class F>
-double Zmierz(int proby, F&& dzialanie)
+template <class F> double Zmierz(int proby, F&& dzialanie)
 {
     std::vector<double> czasy;
     for (int i = 0; i < proby; ++i) {

@@ -2,8 +2,8 @@
 
 #include <sqlite3.h>
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <unordered_map>
 
 namespace {
@@ -14,7 +14,7 @@ void Wymagaj(int wynik, sqlite3* baza)
         std::abort();
     }
 }
-}
+} // namespace
 
 void Zapisz_sqlite(const TKlasaAplikacji& app, const char* plik)
 {
@@ -22,11 +22,11 @@ void Zapisz_sqlite(const TKlasaAplikacji& app, const char* plik)
     sqlite3* baza = nullptr;
     Wymagaj(sqlite3_open(plik, &baza), baza);
     Wymagaj(sqlite3_exec(baza,
-                         "CREATE TABLE tytuly(id INTEGER PRIMARY KEY, nazwa BLOB, autor BLOB, isbn BLOB);"
-                         "CREATE TABLE pozycje(id INTEGER PRIMARY KEY, numer INTEGER, tytul INTEGER);"
-                         "BEGIN",
-                         nullptr, nullptr, nullptr),
-            baza);
+                "CREATE TABLE tytuly(id INTEGER PRIMARY KEY, nazwa BLOB, autor BLOB, isbn BLOB);"
+                "CREATE TABLE pozycje(id INTEGER PRIMARY KEY, numer INTEGER, tytul INTEGER);"
+                "BEGIN",
+                nullptr, nullptr, nullptr),
+        baza);
     sqlite3_stmt* tytul = nullptr;
     sqlite3_stmt* pozycja = nullptr;
     Wymagaj(sqlite3_prepare_v2(baza, "INSERT INTO tytuly VALUES(?,?,?,?)", -1, &tytul, nullptr), baza);
@@ -61,9 +61,8 @@ void Czytaj_sqlite(TKlasaAplikacji& app, const char* plik)
     Wymagaj(sqlite3_prepare_v2(baza, "SELECT id, nazwa, autor, isbn FROM tytuly", -1, &zapytanie, nullptr), baza);
     while (sqlite3_step(zapytanie) == SQLITE_ROW) {
         auto* t = new TTytul(reinterpret_cast<const char*>(sqlite3_column_text(zapytanie, 1)),
-                             reinterpret_cast<const char*>(sqlite3_column_text(zapytanie, 2)),
-                             reinterpret_cast<const char*>(sqlite3_column_text(zapytanie, 3)), &app.pozycje,
-                             &app.rezerwacje);
+            reinterpret_cast<const char*>(sqlite3_column_text(zapytanie, 2)),
+            reinterpret_cast<const char*>(sqlite3_column_text(zapytanie, 3)), &app.pozycje, &app.rezerwacje);
         t->Ustaw_identyfikator(sqlite3_column_int(zapytanie, 0));
         tytuly.emplace(t->Podaj_identyfikator(), t);
         app.tytuly.Powieksz(1);

@@ -98,9 +98,8 @@ Wynik Zmierz_pliki(long obiekty, int proby, const char* program)
     w.szczyt_otwarcia_mb = Szczyt_otwarcia_mb(program);
 
     // One addition at a time into the full library.
-    w.dodaj_tytul_ms = Dodawanie_ms(21, [&](int i) {
-        app.Dodaj_tytul("Nowy tytu\xB3", "Autor", ("NOWY-" + std::to_string(i)).c_str());
-    });
+    w.dodaj_tytul_ms = Dodawanie_ms(
+        21, [&](int i) { app.Dodaj_tytul("Nowy tytu\xB3", "Autor", ("NOWY-" + std::to_string(i)).c_str()); });
     w.dodaj_ksiazke_ms = Dodawanie_ms(21, [&](int i) { app.Dodaj_ksiazke("Nowy tytu\xB3", 1 + i); });
     return w;
 }
@@ -134,7 +133,7 @@ std::pair<double, double> Zmierz_listy(long wiersze, int proby)
         k.push_back(otworz(ksiazki));
         ksiazki.hide();
     }
-    return {Mediana(t), Mediana(k)};
+    return { Mediana(t), Mediana(k) };
 }
 
 } // namespace
@@ -156,11 +155,11 @@ int main(int argc, char** argv)
             rozmiary.push_back(std::atol(argv[i]));
     }
     if (smoke) {
-        rozmiary = {10000};
+        rozmiary = { 10000 };
         proby = 1;
     }
     if (rozmiary.empty())
-        rozmiary = {10000, 100000, 1000000};
+        rozmiary = { 10000, 100000, 1000000 };
     const std::string program = std::filesystem::canonical("/proc/self/exe").string();
 
     std::string wzor = (std::filesystem::temp_directory_path() / "wolumat-bench-XXXXXX").string();
@@ -171,34 +170,34 @@ int main(int argc, char** argv)
     std::map<long, Wynik> wyniki;
     std::printf("Save and Open (medians of %d runs, seconds)\n", proby);
     std::printf("%9s %7s %8s %8s %7s %8s %8s %9s %8s %8s %8s %8s %8s %9s %9s\n", "objects", "MB", "save", "write",
-                "save/w", "open", "read+wr", "open/r+w", "sql save", "sql read", "save/sql", "open/sql", "open pk",
-                "pk/file", "add ms t/b");
+        "save/w", "open", "read+wr", "open/r+w", "sql save", "sql read", "save/sql", "open/sql", "open pk", "pk/file",
+        "add ms t/b");
     for (long obiekty : rozmiary) {
         const Wynik w = Zmierz_pliki(obiekty, proby, program.c_str());
         wyniki[obiekty] = w;
         std::printf("%9ld %7.1f %8.4f %8.4f %7.2f %8.4f %8.4f %9.2f %8.4f %8.4f %8.2f %8.2f %7.0fM %9.2f %4.3f/%4.3f\n",
-                    obiekty, w.mb, w.zapis, w.zwykly_zapis, w.zapis / w.zwykly_zapis, w.odczyt,
-                    w.zwykly_odczyt + w.zwykly_zapis, w.odczyt / (w.zwykly_odczyt + w.zwykly_zapis), w.sqlite_zapis,
-                    w.sqlite_odczyt, w.zapis / w.sqlite_zapis, w.odczyt / w.sqlite_odczyt, w.szczyt_otwarcia_mb,
-                    w.szczyt_otwarcia_mb / w.mb, w.dodaj_tytul_ms, w.dodaj_ksiazke_ms);
+            obiekty, w.mb, w.zapis, w.zwykly_zapis, w.zapis / w.zwykly_zapis, w.odczyt,
+            w.zwykly_odczyt + w.zwykly_zapis, w.odczyt / (w.zwykly_odczyt + w.zwykly_zapis), w.sqlite_zapis,
+            w.sqlite_odczyt, w.zapis / w.sqlite_zapis, w.odczyt / w.sqlite_odczyt, w.szczyt_otwarcia_mb,
+            w.szczyt_otwarcia_mb / w.mb, w.dodaj_tytul_ms, w.dodaj_ksiazke_ms);
         std::fflush(stdout);
     }
     if (wyniki.count(100000) && wyniki.count(1000000))
         std::printf("growth 100k -> 1M: save %.1fx, open %.1fx\n", wyniki[1000000].zapis / wyniki[100000].zapis,
-                    wyniki[1000000].odczyt / wyniki[100000].odczyt);
+            wyniki[1000000].odczyt / wyniki[100000].odczyt);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qt(argc, argv);
     std::printf("\nLists: sort, fill, show and paint (medians, seconds)\n%9s %12s %12s\n", "rows", "titles", "books");
     std::map<long, std::pair<double, double>> listy;
-    for (long wiersze : smoke ? std::vector<long>{10000} : std::vector<long>{100000, 1000000}) {
+    for (long wiersze : smoke ? std::vector<long> { 10000 } : std::vector<long> { 100000, 1000000 }) {
         listy[wiersze] = Zmierz_listy(wiersze, std::min(proby, 3));
         std::printf("%9ld %12.4f %12.4f\n", wiersze, listy[wiersze].first, listy[wiersze].second);
         std::fflush(stdout);
     }
     if (listy.count(100000) && listy.count(1000000))
         std::printf("growth 100k -> 1M: titles %.1fx, books %.1fx\n", listy[1000000].first / listy[100000].first,
-                    listy[1000000].second / listy[100000].second);
+            listy[1000000].second / listy[100000].second);
 
     std::filesystem::current_path("/");
     std::filesystem::remove_all(wzor);

@@ -6,7 +6,9 @@
 
 TOKKsiazkaDlg* OKKsiazkaDlg = nullptr;
 
-TOKKsiazkaDlg::TOKKsiazkaDlg(QWidget* rodzic) : Okno_dialogowe(rodzic), ui(std::make_unique<Ui::TOKKsiazkaDlg>())
+TOKKsiazkaDlg::TOKKsiazkaDlg(QWidget* rodzic)
+    : Okno_dialogowe(rodzic)
+    , ui(std::make_unique<Ui::TOKKsiazkaDlg>())
 {
     ui->setupUi(this);
     OKBtn = ui->OKBtn;

@@ -38,7 +38,6 @@ public:
     std::int32_t numer = 0;
     char nazwa_tytulu[rozmiar_pola] = {};
 
-
 private:
     std::unique_ptr<Ui::TOKKsiazkaDlg> ui;
 };

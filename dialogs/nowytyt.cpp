@@ -6,7 +6,9 @@
 
 TOKTytulDlg* OKTytulDlg = nullptr;
 
-TOKTytulDlg::TOKTytulDlg(QWidget* rodzic) : Okno_dialogowe(rodzic), ui(std::make_unique<Ui::TOKTytulDlg>())
+TOKTytulDlg::TOKTytulDlg(QWidget* rodzic)
+    : Okno_dialogowe(rodzic)
+    , ui(std::make_unique<Ui::TOKTytulDlg>())
 {
     ui->setupUi(this);
     OKBtn = ui->OKBtn;
@@ -18,7 +20,7 @@ TOKTytulDlg::TOKTytulDlg(QWidget* rodzic) : Okno_dialogowe(rodzic), ui(std::make
     edytnazwa = ui->edytnazwa;
     edytautor = ui->edytautor;
     edytISBN = ui->edytISBN;
-    for (QLineEdit* pole : {edytnazwa, edytautor, edytISBN})
+    for (QLineEdit* pole : { edytnazwa, edytautor, edytISBN })
         Ustaw_pole_tekstowe(pole);
     Ustaw_ramke_dialogu(this);
 }

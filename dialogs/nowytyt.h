@@ -40,7 +40,6 @@ public:
     char autor[rozmiar_pola] = {};
     char ISBN[rozmiar_pola] = {};
 
-
 private:
     std::unique_ptr<Ui::TOKTytulDlg> ui;
 };

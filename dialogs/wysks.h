@@ -34,7 +34,6 @@ public:
 
     TKol4<TPozycja>* pozycje = nullptr;
 
-
 private:
     std::unique_ptr<Ui::TOKWysKsiazkiDlg> ui;
 };

@@ -34,7 +34,6 @@ public:
 
     TKol4<TTytul>* tytuly = nullptr;
 
-
 private:
     std::unique_ptr<Ui::TOKWystytulyDlg> ui;
 };

@@ -26,8 +26,7 @@ protected:
     std::int32_t liczba = 0;
 };
 
-template <class T>
-class TKol1 : public Kolekcja_obiektow {
+template <class T> class TKol1 : public Kolekcja_obiektow {
 public:
     // An element against a key; negative, zero or positive.
     using Porownanie = int (*)(const T* element, const void* klucz);
@@ -67,12 +66,12 @@ public:
     {
         if (n < 0)
             return 0;
-        const std::int64_t potrzebne = std::int64_t{liczba} + n;
+        const std::int64_t potrzebne = std::int64_t { liczba } + n;
         if (potrzebne > najwieksza_pojemnosc)
             return 0;
         if (Miejsce_z_przodu() >= n && Miejsce_z_tylu() >= n)
             return 1;
-        std::int64_t nowa = std::max<std::int64_t>(2 * std::int64_t{liczba} + 2 * std::int64_t{n}, 8);
+        std::int64_t nowa = std::max<std::int64_t>(2 * std::int64_t { liczba } + 2 * std::int64_t { n }, 8);
         nowa = std::min<std::int64_t>(nowa, najwieksza_pojemnosc);
         T** nowy = new (std::nothrow) T*[static_cast<std::size_t>(nowa)];
         if (nowy == nullptr) {
@@ -116,8 +115,7 @@ public:
     // instead of on elements scattered in memory, which is what makes a
     // large collection slow to sort. `klucz` maps an element to a value whose
     // `<` and `==` agree with the comparison.
-    template <class Klucz>
-    void Sortuj_wedlug_klucza(Klucz klucz)
+    template <class Klucz> void Sortuj_wedlug_klucza(Klucz klucz)
     {
         if (liczba < 2)
             return;
@@ -178,8 +176,7 @@ private:
     std::int32_t pojemnosc = 0;
 };
 
-template <class T>
-class TKol2 : public TKol1<T> {
+template <class T> class TKol2 : public TKol1<T> {
 public:
     using typename TKol1<T>::Porownanie;
 
@@ -201,8 +198,7 @@ public:
     }
 };
 
-template <class T>
-class TKol3 : public TKol2<T> {
+template <class T> class TKol3 : public TKol2<T> {
 public:
     using typename TKol1<T>::Porownanie;
 
@@ -212,7 +208,7 @@ public:
     T* Szukaj(Porownanie cmp, std::int32_t& p, const void* klucz) override
     {
         std::int64_t lo = 0;
-        std::int64_t hi = std::int64_t{this->liczba} - 1;
+        std::int64_t hi = std::int64_t { this->liczba } - 1;
         while (lo <= hi) {
             const auto mid = static_cast<std::int32_t>((lo + hi) / 2);
             p = mid;
@@ -227,6 +223,5 @@ public:
     }
 };
 
-template <class T>
-class TKol4 : public TKol3<T> {
+template <class T> class TKol4 : public TKol3<T> {
 };

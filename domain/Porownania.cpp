@@ -11,7 +11,7 @@ int Porownaj_liczby(std::int32_t a, std::int32_t b)
 {
     return (a > b) - (a < b);
 }
-}
+} // namespace
 
 int Porownaj_nazwe(const TTytul* tytul, const void* nazwa)
 {
@@ -40,12 +40,12 @@ int Porownaj_pozycje(TPozycja* const* a, TPozycja* const* b)
 
 std::array<std::uint64_t, 3> Klucz_tytulu(const TTytul* tytul)
 {
-    std::array<std::uint64_t, 3> klucz{};
+    std::array<std::uint64_t, 3> klucz {};
     const auto* nazwa = reinterpret_cast<const unsigned char*>(tytul->Podaj_nazwe());
     // Bytes after the terminating zero stay zero, so a shorter name that is
     // a prefix of a longer one comes first, as in the byte-wise comparison.
     for (std::size_t i = 0; i < rozmiar_pola && nazwa[i] != 0; ++i)
-        klucz[i / 8] |= std::uint64_t{nazwa[i]} << (8 * (7 - i % 8));
+        klucz[i / 8] |= std::uint64_t { nazwa[i] } << (8 * (7 - i % 8));
     return klucz;
 }
 

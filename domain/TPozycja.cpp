@@ -3,7 +3,9 @@
 #include "domain/Kody_klas.h"
 
 TPozycja::TPozycja(std::int32_t numer_, TTytul* tytul_, TWypozyczenie* wypozyczenie_)
-    : numer(numer_), tytul(tytul_), wypozyczenie(wypozyczenie_)
+    : numer(numer_)
+    , tytul(tytul_)
+    , wypozyczenie(wypozyczenie_)
 {
 }
 

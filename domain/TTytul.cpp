@@ -8,8 +8,9 @@
 #include <memory>
 
 TTytul::TTytul(const char* nazwa_, const char* autor_, const char* isbn_, TKol4<TPozycja>* pozycje_,
-               TKol4<TRezerwacja>* rezerwacje_)
-    : pozycje(pozycje_), rezerwacje(rezerwacje_)
+    TKol4<TRezerwacja>* rezerwacje_)
+    : pozycje(pozycje_)
+    , rezerwacje(rezerwacje_)
 {
     Kopiuj_do_pola(nazwa, nazwa_);
     Kopiuj_do_pola(autor, autor_);

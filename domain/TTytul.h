@@ -3,8 +3,7 @@
 #include "domain/PDC_Obiekt.h"
 #include "domain/Tekst.h"
 
-template <class T>
-class TKol4;
+template <class T> class TKol4;
 class TPozycja;
 class TRezerwacja;
 class TWypozyczenie;
@@ -12,7 +11,7 @@ class TWypozyczenie;
 class TTytul final : public PDC_Obiekt {
 public:
     TTytul(const char* nazwa, const char* autor, const char* isbn, TKol4<TPozycja>* pozycje,
-           TKol4<TRezerwacja>* rezerwacje);
+        TKol4<TRezerwacja>* rezerwacje);
 
     std::int32_t Podaj_kod_klasy() const override;
 

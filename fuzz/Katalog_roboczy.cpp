@@ -11,7 +11,8 @@ void Przejdz_do_katalogu_roboczego()
     if (zrobione)
         return;
     zrobione = true;
-    const std::filesystem::path baza = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    const std::filesystem::path baza
+        = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     std::string wzor = (baza / "wolumat-fuzz-XXXXXX").string();
     if (::mkdtemp(wzor.data()) == nullptr || ::chdir(wzor.c_str()) != 0)
         std::abort();

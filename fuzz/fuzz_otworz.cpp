@@ -28,11 +28,10 @@ void Wymagaj(bool warunek, const char* co)
 std::string Czytaj(const char* nazwa)
 {
     std::ifstream plik(nazwa, std::ios::binary);
-    return {std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>() };
 }
 
-template <class T>
-std::vector<T*> Elementy(const TKol4<T>& kolekcja)
+template <class T> std::vector<T*> Elementy(const TKol4<T>& kolekcja)
 {
     std::vector<T*> wynik;
     for (std::int32_t i = 0; i < kolekcja.Podaj_liczbe(); ++i) {
@@ -56,7 +55,7 @@ Stan Sprawdz(const TKlasaAplikacji& app)
 {
     const std::vector<TTytul*> tytuly = Elementy(app.tytuly);
     const std::vector<TPozycja*> pozycje = Elementy(app.pozycje);
-    std::set<std::int32_t> identyfikatory = {app.tytuly.Podaj_identyfikator(), app.pozycje.Podaj_identyfikator()};
+    std::set<std::int32_t> identyfikatory = { app.tytuly.Podaj_identyfikator(), app.pozycje.Podaj_identyfikator() };
     Wymagaj(identyfikatory.size() == 2, "the two collections have distinct identifiers");
     Stan stan;
     for (const TTytul* t : tytuly) {

@@ -19,8 +19,8 @@ void Wymagaj(bool warunek, const char* co)
     }
 }
 
-const char* const klucze[] = {"Definicja_obiektu", "Nazwa_klasy", "Tablica_obiektow", "Kod_klasy", "Obiekt_ID",
-                              "id", "TTytul", "TWypozyczenie", "\\Tablica_obiektow", "\\Definicja_obiektu", "x"};
+const char* const klucze[] = { "Definicja_obiektu", "Nazwa_klasy", "Tablica_obiektow", "Kod_klasy", "Obiekt_ID", "id",
+    "TTytul", "TWypozyczenie", "\\Tablica_obiektow", "\\Definicja_obiektu", "x" };
 constexpr std::size_t ile_kluczy = sizeof klucze / sizeof klucze[0];
 
 } // namespace
@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     // Whatever number and text the bytes give, writing and reading agree.
     std::int32_t liczba = 0;
     for (std::size_t i = 0; i < 4 && i < tresc.size(); ++i)
-        liczba = static_cast<std::int32_t>(static_cast<std::uint32_t>(liczba) << 8 | static_cast<std::uint8_t>(tresc[i]));
+        liczba
+            = static_cast<std::int32_t>(static_cast<std::uint32_t>(liczba) << 8 | static_cast<std::uint8_t>(tresc[i]));
     std::string wartosc;
     for (char znak : tresc.substr(0, najdluzszy_token))
         if (znak != '<' && znak != '\n' && znak != '\r')

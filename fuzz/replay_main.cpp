@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     }
     for (const auto& plik : pliki) {
         std::ifstream wejscie(plik, std::ios::binary);
-        const std::string dane{std::istreambuf_iterator<char>(wejscie), std::istreambuf_iterator<char>()};
+        const std::string dane { std::istreambuf_iterator<char>(wejscie), std::istreambuf_iterator<char>() };
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(dane.data()), dane.size());
     }
     std::printf("%zu passed, 0 failed\n", pliki.size());

@@ -11,8 +11,7 @@
 
 // The class code that marks an object as a T; any object is a PDC_Obiekt.
 // TTytul and TPozycja are final, so the code alone proves the class.
-template <class T>
-bool Jest_klasy(const PDC_Obiekt* obiekt)
+template <class T> bool Jest_klasy(const PDC_Obiekt* obiekt)
 {
     if constexpr (std::is_same_v<T, TTytul>)
         return obiekt->Podaj_kod_klasy() == kod_tytulu;
@@ -24,8 +23,7 @@ bool Jest_klasy(const PDC_Obiekt* obiekt)
 
 // A format bound to one domain object at a time; its definition carries the
 // object's identifier after the class name.
-template <class T>
-class Format_PDC_obiektow : public Format_obiektow {
+template <class T> class Format_PDC_obiektow : public Format_obiektow {
 public:
     Strumien_wyjsciowy& Zapisz_definicje(Strumien_wyjsciowy& s) override
     {

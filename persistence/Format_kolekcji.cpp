@@ -11,7 +11,8 @@ Strumien_wyjsciowy& Format_kolekcji::Zapisz_nazwe_klasy(Strumien_wyjsciowy& s)
 Strumien_wyjsciowy& Format_kolekcji::Zapisz_pola(Strumien_wyjsciowy& s)
 {
     // Only collections have the collection code.
-    const auto* kolekcja = obiekt && obiekt->Podaj_kod_klasy() == kod_kolekcji ? static_cast<const Kolekcja_obiektow*>(obiekt) : nullptr;
+    const auto* kolekcja
+        = obiekt && obiekt->Podaj_kod_klasy() == kod_kolekcji ? static_cast<const Kolekcja_obiektow*>(obiekt) : nullptr;
     s.Znak('<');
     s.Liczba(kolekcja ? kolekcja->Podaj_liczbe() : 0);
     s.Koniec_linii();

@@ -26,10 +26,10 @@ std::int32_t Nasyc(std::int64_t wartosc, bool ujemna)
 // Adds a digit to a magnitude that stops growing once it is past 32 bits.
 void Dopisz_cyfre(std::int64_t& wartosc, int cyfra)
 {
-    if (wartosc <= std::int64_t{1} << 32)
+    if (wartosc <= std::int64_t { 1 } << 32)
         wartosc = wartosc * 10 + (cyfra - '0');
 }
-}
+} // namespace
 
 std::int32_t Liczba_z_poczatku(std::string_view tekst)
 {

@@ -37,7 +37,7 @@ public:
     virtual Strumien_wejsciowy& Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow*) { return s; }
     virtual Strumien_wejsciowy& Czytaj_pola(Strumien_wejsciowy& s) { return s; }
     // Object formats take a PDC_Obiekt*, the table format a Tablica_obiektow*.
-    virtual void Ustaw_obiekt(void*) {}
+    virtual void Ustaw_obiekt(void*) { }
 
     void Zapisz_klucz(Strumien_wyjsciowy& s, std::string_view klucz)
     {

@@ -16,7 +16,7 @@ TWypozyczenie* Rozwiaz_wypozyczenie(Tablica_obiektow* tablica, std::int32_t id)
 {
     return tablica && id != -1 ? dynamic_cast<TWypozyczenie*>(tablica->Znajdz(id)) : nullptr;
 }
-}
+} // namespace
 
 Strumien_wyjsciowy& Format_pozycji::Zapisz_nazwe_klasy(Strumien_wyjsciowy& s)
 {

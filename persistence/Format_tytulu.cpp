@@ -4,8 +4,7 @@ namespace {
 // The rest of the line as a title field: its first 19 bytes are kept and the
 // rest of the line is skipped; the line end is consumed, not stored. At the
 // end of the file the field is left as it was.
-template <class Ustaw>
-void Czytaj_pole(Strumien_wejsciowy& s, Ustaw&& ustaw)
+template <class Ustaw> void Czytaj_pole(Strumien_wejsciowy& s, Ustaw&& ustaw)
 {
     if (s.Zly())
         return;
@@ -16,7 +15,7 @@ void Czytaj_pole(Strumien_wejsciowy& s, Ustaw&& ustaw)
     ustaw(s.Pobierz_do('\n', rozmiar_pola - 1));
     s.Pomin_linie();
 }
-}
+} // namespace
 
 Strumien_wyjsciowy& Format_tytulu::Zapisz_nazwe_klasy(Strumien_wyjsciowy& s)
 {
@@ -41,8 +40,17 @@ Strumien_wyjsciowy& Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
 Strumien_wejsciowy& Format_tytulu::Czytaj_pola(Strumien_wejsciowy& s)
 {
     s.Pobierz();
-    Czytaj_pole(s, [this](std::string_view t) { if (obiekt) obiekt->Ustaw_nazwe(t); });
-    Czytaj_pole(s, [this](std::string_view t) { if (obiekt) obiekt->Ustaw_autora(t); });
-    Czytaj_pole(s, [this](std::string_view t) { if (obiekt) obiekt->Ustaw_ISBN(t); });
+    Czytaj_pole(s, [this](std::string_view t) {
+        if (obiekt)
+            obiekt->Ustaw_nazwe(t);
+    });
+    Czytaj_pole(s, [this](std::string_view t) {
+        if (obiekt)
+            obiekt->Ustaw_autora(t);
+    });
+    Czytaj_pole(s, [this](std::string_view t) {
+        if (obiekt)
+            obiekt->Ustaw_ISBN(t);
+    });
     return s;
 }

@@ -12,7 +12,7 @@ bool Indeks_identyfikatorow::Wstaw(std::int32_t id, Wpis wpis)
     std::size_t i = Poczatek(id);
     while (sloty[i].wpis.kod_klasy != pusty)
         i = (i + 1) & maska;
-    sloty[i] = {wpis, id};
+    sloty[i] = { wpis, id };
     ++zajete;
     return true;
 }

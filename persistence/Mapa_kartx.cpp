@@ -22,14 +22,13 @@ void Wstaw_nowy(std::unique_ptr<T> obiekt, std::int32_t id, TKol4<T>& kolekcja, 
     kolekcja.Wstaw(obiekt.release(), 0);
 }
 
-template <class F>
-void Zarejestruj(TKol4<Format_obiektow>& formaty, std::int32_t kod)
+template <class F> void Zarejestruj(TKol4<Format_obiektow>& formaty, std::int32_t kod)
 {
     auto format = std::make_unique<F>();
     if (formaty.Powieksz(1) && formaty.Wstaw(format.get(), kod))
         format.release();
 }
-}
+} // namespace
 
 Mapa_kartx::Mapa_kartx()
 {
@@ -58,7 +57,7 @@ void Mapa_kartx::Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_
     switch (kod_klasy) {
     case kod_tytulu:
         Wstaw_nowy(std::make_unique<TTytul>("", "", "", &aplikacja->pozycje, &aplikacja->rezerwacje), id,
-                   aplikacja->tytuly, tablica);
+            aplikacja->tytuly, tablica);
         break;
     case kod_kolekcji: {
         Kolekcja_obiektow* kolekcja = &aplikacja->pozycje;

@@ -14,7 +14,7 @@ Format_obiektow* Format_dla(PDC_Obiekt* obiekt, Tablica_obiektow* tablica)
         format->Ustaw_obiekt(obiekt);
     return format;
 }
-}
+} // namespace
 
 void PDC_Obiekt::Wpisz_do_tablicy(Tablica_obiektow* tablica)
 {

@@ -12,8 +12,7 @@ namespace {
 // a loaded object or the other collection may hold; it then takes one that
 // none holds, or the next Save would write two objects under one identifier
 // and lose one.
-void Uwolnij_identyfikator(Kolekcja_obiektow& kolekcja, const Kolekcja_obiektow& druga,
-                           const Tablica_obiektow& tablica)
+void Uwolnij_identyfikator(Kolekcja_obiektow& kolekcja, const Kolekcja_obiektow& druga, const Tablica_obiektow& tablica)
 {
     auto u_innego = [&](std::int32_t id) {
         const PDC_Obiekt* posiadacz = tablica.Posiadacz(id);
@@ -36,7 +35,8 @@ void TKlasaAplikacji::Zachowaj()
     Tablica_obiektow tablica;
     Mapa_kartx mapa;
     tablica.Ustaw_mape(&mapa);
-    tablica.Zarezerwuj(static_cast<std::size_t>(tytuly.Podaj_liczbe()) + static_cast<std::size_t>(pozycje.Podaj_liczbe()) + 2);
+    tablica.Zarezerwuj(
+        static_cast<std::size_t>(tytuly.Podaj_liczbe()) + static_cast<std::size_t>(pozycje.Podaj_liczbe()) + 2);
     tytuly.Wpisz_do_tablicy(&tablica);
     pozycje.Wpisz_do_tablicy(&tablica);
     tablica.Zapisz_do_pliku("proba1.txt");

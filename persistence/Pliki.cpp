@@ -32,7 +32,7 @@ std::string Nazwa_w_katalogu(const std::string& sciezka)
 std::string Rozwiaz_dowiazania(std::string sciezka)
 {
     for (int krok = 0; krok < 40; ++krok) {
-        struct stat st {};
+        struct stat st { };
         if (::lstat(sciezka.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return sciezka;
         std::string cel(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 256) + 1, '\0');
@@ -106,11 +106,12 @@ void Synchronizuj_katalog(const std::string& katalog)
 
 } // namespace
 
-Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa) : cel(Rozwiaz_dowiazania(nazwa ? nazwa : ""))
+Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa)
+    : cel(Rozwiaz_dowiazania(nazwa ? nazwa : ""))
 {
     if (cel.empty())
         return;
-    struct stat st {};
+    struct stat st { };
     bool istnieje = false;
     if (!Zapisywalny(cel, st, istnieje))
         return;
@@ -174,7 +175,7 @@ std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
     const int fd = ::open(nazwa, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return std::nullopt;
@@ -212,5 +213,5 @@ std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
         gotowe = static_cast<std::size_t>(Scal_konce_linii(od, cel + n, cel) - dane.get());
     }
     ::close(fd);
-    return Tresc_pliku{std::move(dane), gotowe};
+    return Tresc_pliku { std::move(dane), gotowe };
 }

@@ -22,10 +22,11 @@ char* Scal_konce_linii(const char* od, const char* koniec, char* cel)
 }
 
 Strumien_wejsciowy::Strumien_wejsciowy(std::string_view bajty)
-    : dane(std::make_unique<char[]>(bajty.size())), rozmiar(bajty.size())
+    : dane(std::make_unique<char[]>(bajty.size()))
+    , rozmiar(bajty.size())
 {
-    rozmiar = static_cast<std::size_t>(Scal_konce_linii(bajty.data(), bajty.data() + bajty.size(), dane.get()) -
-                                       dane.get());
+    rozmiar = static_cast<std::size_t>(
+        Scal_konce_linii(bajty.data(), bajty.data() + bajty.size(), dane.get()) - dane.get());
 }
 
 std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t najwiecej)
@@ -37,7 +38,7 @@ std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t na
     while (n < dostepne && start[n] != ogranicznik)
         ++n;
     poz += n;
-    return {start, n};
+    return { start, n };
 }
 
 void Strumien_wejsciowy::Pomin_linie()

@@ -24,7 +24,11 @@ class Strumien_wejsciowy {
 public:
     // Bytes as on disk; their line ends are turned here.
     explicit Strumien_wejsciowy(std::string_view bajty);
-    explicit Strumien_wejsciowy(Tresc_pliku tresc) : dane(std::move(tresc.dane)), rozmiar(tresc.rozmiar) {}
+    explicit Strumien_wejsciowy(Tresc_pliku tresc)
+        : dane(std::move(tresc.dane))
+        , rozmiar(tresc.rozmiar)
+    {
+    }
 
     // The next byte as 0..255, or -1 at the end (which fails the stream).
     int Pobierz()

@@ -24,7 +24,7 @@ void Strumien_wyjsciowy::Zrob_miejsce(std::size_t n)
     const std::size_t teraz = bufor ? static_cast<std::size_t>(kursor - bufor.get()) : 0;
     if (pojemnosc - teraz >= n)
         return;
-    const std::size_t nowa = std::max({rozmiar_bloku, 2 * pojemnosc, teraz + n});
+    const std::size_t nowa = std::max({ rozmiar_bloku, 2 * pojemnosc, teraz + n });
     auto nowy = std::make_unique<char[]>(nowa);
     std::copy(bufor.get(), bufor.get() + teraz, nowy.get());
     bufor = std::move(nowy);

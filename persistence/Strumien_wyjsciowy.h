@@ -13,7 +13,10 @@
 class Strumien_wyjsciowy {
 public:
     Strumien_wyjsciowy() = default;
-    explicit Strumien_wyjsciowy(int deskryptor) : fd(deskryptor) {}
+    explicit Strumien_wyjsciowy(int deskryptor)
+        : fd(deskryptor)
+    {
+    }
 
     Strumien_wyjsciowy(const Strumien_wyjsciowy&) = delete;
     Strumien_wyjsciowy& operator=(const Strumien_wyjsciowy&) = delete;

@@ -18,7 +18,7 @@ void Tablica_obiektow::Dodaj(std::int32_t id, PDC_Obiekt* obiekt)
         identyfikatory.push_back(id);
         obiekty.push_back(obiekt);
         // The index says whether the identifier is new, in the same probe.
-        if (indeks.Wstaw(id, {obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1})) {
+        if (indeks.Wstaw(id, { obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1 })) {
             ++licznik;
             return;
         }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include "persistence/Indeks_identyfikatorow.h"
+#include <cstdint>
 
 #include <unordered_map>
 #include <vector>
@@ -52,7 +52,7 @@ public:
     // ask memory for several titles at once, where resolving each at once
     // waits for every one. The result is the same, as the table is complete.
     bool Odklada_powiazania() const { return odkladanie; }
-    void Odloz_tytul(TPozycja* pozycja, std::int32_t id) { odlozone.push_back({pozycja, id}); }
+    void Odloz_tytul(TPozycja* pozycja, std::int32_t id) { odlozone.push_back({ pozycja, id }); }
 
     int Zapisz_do_pliku(const char* nazwa);
     int Czytaj_z_pliku(const char* nazwa);

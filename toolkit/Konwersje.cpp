@@ -13,8 +13,8 @@ std::int32_t Na_liczbe(const QString& tekst)
     if (i < obciety.size() && (obciety[i] == u'-' || obciety[i] == u'+'))
         ++i;
     std::int64_t wartosc = 0;
-    const std::int64_t granica = ujemna ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
-                                        : std::int64_t{std::numeric_limits<std::int32_t>::max()};
+    const std::int64_t granica = ujemna ? -std::int64_t { std::numeric_limits<std::int32_t>::min() }
+                                        : std::int64_t { std::numeric_limits<std::int32_t>::max() };
     bool poprawna = i < obciety.size();
     for (; poprawna && i < obciety.size(); ++i) {
         const char16_t znak = obciety[i].unicode();

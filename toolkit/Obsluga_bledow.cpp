@@ -5,12 +5,12 @@
 namespace Obsluga_bledow {
 
 namespace {
-std::function<void(const QString&)>& Odbiorca()
-{
-    static std::function<void(const QString&)> odbiorca;
-    return odbiorca;
-}
-}
+    std::function<void(const QString&)>& Odbiorca()
+    {
+        static std::function<void(const QString&)> odbiorca;
+        return odbiorca;
+    }
+} // namespace
 
 void Przechwytuj(std::function<void(const QString&)> odbiorca)
 {

@@ -19,8 +19,7 @@ void Przechwytuj(std::function<void(const QString&)> odbiorca);
 
 void Pokaz_blad(QWidget* okno, const QString& tekst);
 
-template <class Polecenie>
-void Wykonaj_polecenie(QWidget* okno, Polecenie&& polecenie)
+template <class Polecenie> void Wykonaj_polecenie(QWidget* okno, Polecenie&& polecenie)
 {
     try {
         std::forward<Polecenie>(polecenie)();

@@ -17,7 +17,7 @@ public:
         return Da_sie_zapisac_w_cp1250(tekst) ? Acceptable : Invalid;
     }
 };
-}
+} // namespace
 
 void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
 {
@@ -27,8 +27,8 @@ void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
 
 void Ustaw_ramke_dialogu(QDialog* dialog)
 {
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
     dialog->setFixedSize(dialog->size());
 }
 

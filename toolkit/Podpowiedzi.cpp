@@ -42,7 +42,8 @@ Podpowiedzi& Podpowiedzi::Aplikacji()
     return *jedyna;
 }
 
-Podpowiedzi::Podpowiedzi(QObject* rodzic) : QObject(rodzic)
+Podpowiedzi::Podpowiedzi(QObject* rodzic)
+    : QObject(rodzic)
 {
     qApp->installEventFilter(this);
 }

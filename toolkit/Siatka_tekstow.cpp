@@ -14,7 +14,7 @@
 namespace {
 // A cell holds up to 19 bytes and its terminating zero, like the fields it shows.
 constexpr int rozmiar_komorki = 20;
-}
+} // namespace
 
 class Model_siatki : public QAbstractTableModel {
 public:
@@ -52,7 +52,7 @@ public:
         if (kolumna < 0 || kolumna >= kolumny || wiersz < 0 || wiersz >= wiersze)
             return;
         char* cel = &dane[Przesuniecie(kolumna, wiersz)];
-        const std::size_t dlugosc = std::min(std::strlen(bajty), std::size_t{rozmiar_komorki - 1});
+        const std::size_t dlugosc = std::min(std::strlen(bajty), std::size_t { rozmiar_komorki - 1 });
         std::memcpy(cel, bajty, dlugosc);
         cel[dlugosc] = '\0';
         if (!wypelnianie)
@@ -64,7 +64,8 @@ public:
         nowe = std::max(nowe, 0);
         if (nowe == wiersze)
             return;
-        const std::size_t rozmiar = static_cast<std::size_t>(nowe) * static_cast<std::size_t>(kolumny) * rozmiar_komorki;
+        const std::size_t rozmiar
+            = static_cast<std::size_t>(nowe) * static_cast<std::size_t>(kolumny) * rozmiar_komorki;
         if (nowe > wiersze) {
             dane.resize(rozmiar, '\0'); // may throw: then nothing has changed
             if (!wypelnianie)
@@ -86,11 +87,12 @@ public:
     {
         nowe = std::max(nowe, 0);
         beginResetModel();
-        std::vector<char> przeniesione(static_cast<std::size_t>(wiersze) * static_cast<std::size_t>(nowe) * rozmiar_komorki, '\0');
+        std::vector<char> przeniesione(
+            static_cast<std::size_t>(wiersze) * static_cast<std::size_t>(nowe) * rozmiar_komorki, '\0');
         for (int w = 0; w < wiersze; ++w)
             for (int k = 0; k < std::min(nowe, kolumny); ++k)
                 std::memcpy(&przeniesione[(static_cast<std::size_t>(w) * nowe + k) * rozmiar_komorki],
-                            &dane[Przesuniecie(k, w)], rozmiar_komorki);
+                    &dane[Przesuniecie(k, w)], rozmiar_komorki);
         dane.swap(przeniesione);
         kolumny = nowe;
         endResetModel();
@@ -115,8 +117,9 @@ public:
 private:
     std::size_t Przesuniecie(int kolumna, int wiersz) const
     {
-        return (static_cast<std::size_t>(wiersz) * static_cast<std::size_t>(kolumny) + static_cast<std::size_t>(kolumna)) *
-               rozmiar_komorki;
+        return (static_cast<std::size_t>(wiersz) * static_cast<std::size_t>(kolumny)
+                   + static_cast<std::size_t>(kolumna))
+            * rozmiar_komorki;
     }
 
     std::vector<char> dane;
@@ -125,7 +128,9 @@ private:
     bool wypelnianie = false;
 };
 
-Siatka_tekstow::Siatka_tekstow(QWidget* rodzic) : QTableView(rodzic), model_siatki(new Model_siatki(this))
+Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
+    : QTableView(rodzic)
+    , model_siatki(new Model_siatki(this))
 {
     setModel(model_siatki);
     horizontalHeader()->hide();

@@ -42,7 +42,11 @@ private:
 // filling ends in an exception.
 class Wypelnianie_siatki {
 public:
-    explicit Wypelnianie_siatki(Siatka_tekstow& siatka) : siatka(siatka) { siatka.Zacznij_wypelnianie(); }
+    explicit Wypelnianie_siatki(Siatka_tekstow& siatka)
+        : siatka(siatka)
+    {
+        siatka.Zacznij_wypelnianie();
+    }
     ~Wypelnianie_siatki() { siatka.Zakoncz_wypelnianie(); }
     Wypelnianie_siatki(const Wypelnianie_siatki&) = delete;
     Wypelnianie_siatki& operator=(const Wypelnianie_siatki&) = delete;

@@ -30,9 +30,9 @@ TEST(Aplikacja, StartsEmpty)
 {
     TKlasaAplikacji app;
     EXPECT_EQ(aplikacja, &app);
-    EXPECT_EQ(app.klienci.Podaj_liczbe() + app.tytuly.Podaj_liczbe() + app.pozycje.Podaj_liczbe() +
-                  app.wypozyczenia.Podaj_liczbe() + app.rezerwacje.Podaj_liczbe(),
-              0);
+    EXPECT_EQ(app.klienci.Podaj_liczbe() + app.tytuly.Podaj_liczbe() + app.pozycje.Podaj_liczbe()
+            + app.wypozyczenia.Podaj_liczbe() + app.rezerwacje.Podaj_liczbe(),
+        0);
 }
 
 TEST(Aplikacja, DodajTytulRefusesRepeatedIsbnOnly)
@@ -68,21 +68,21 @@ TEST(Aplikacja, NewestTitleFirstAndSortingByUnsignedBytes)
     app.Dodaj_tytul("X", "a", "1");
     app.Dodaj_tytul("Y", "a", "2");
     app.Dodaj_tytul("Z", "a", "3");
-    EXPECT_EQ(Nazwy(app), (std::vector<std::string>{"Z", "Y", "X"}));
+    EXPECT_EQ(Nazwy(app), (std::vector<std::string> { "Z", "Y", "X" }));
     app.Dodaj_tytul("\xB9le", "a", "4"); // "ąle" in windows-1250
     app.Dodaj_tytul("zeta", "a", "5");
     app.Dodaj_tytul("b", "a", "6");
     app.Dodaj_tytul("A", "a", "7");
     app.Dodaj_tytul("a", "a", "8");
     app.tytuly.Sortuj(Porownaj_tytuly);
-    EXPECT_EQ(Nazwy(app), (std::vector<std::string>{"A", "X", "Y", "Z", "a", "b", "zeta", "\xB9le"}));
+    EXPECT_EQ(Nazwy(app), (std::vector<std::string> { "A", "X", "Y", "Z", "a", "b", "zeta", "\xB9le" }));
 }
 
 TEST(Aplikacja, DodajKsiazkeFindsTitleInAnyOrder)
 {
     TKlasaAplikacji app;
     // Unsorted: the binary search alone misses some of these titles.
-    const char* nazwy[] = {"m", "c", "x", "a", "q", "b", "z"};
+    const char* nazwy[] = { "m", "c", "x", "a", "q", "b", "z" };
     int isbn = 0;
     for (const char* n : nazwy)
         app.Dodaj_tytul(n, "autor", std::to_string(++isbn).c_str());
@@ -110,7 +110,7 @@ TEST(Aplikacja, DodajKsiazkeRefusesTakenNumberAndUnknownName)
     app.Dodaj_ksiazke("B", 5);
     app.Dodaj_ksiazke("C", 6);
     app.Dodaj_ksiazke("", 7);
-    EXPECT_EQ(Numery(app), (std::vector<int>{5, 0}));
+    EXPECT_EQ(Numery(app), (std::vector<int> { 5, 0 }));
     EXPECT_STREQ(app.pozycje.Element(0)->Podaj_tytul()->Podaj_nazwe(), "B");
 
     app.Usun_wszystko();
@@ -122,10 +122,10 @@ TEST(Aplikacja, NumbersSortAsSignedIntegers)
 {
     TKlasaAplikacji app;
     app.Dodaj_tytul("A", "a", "1");
-    for (int n : {10, -5, 2})
+    for (int n : { 10, -5, 2 })
         app.Dodaj_ksiazke("A", n);
     app.pozycje.Sortuj(Porownaj_pozycje);
-    EXPECT_EQ(Numery(app), (std::vector<int>{-5, 2, 10}));
+    EXPECT_EQ(Numery(app), (std::vector<int> { -5, 2, 10 }));
 }
 
 } // namespace
@@ -137,8 +137,8 @@ TEST(Sortowanie, ByKeyGivesExactlyTheOrderOfTheComparison)
     // Same elements, one collection sorted by the comparison, one by the
     // key: the same permutation, equal names and numbers included.
     std::mt19937 los(11);
-    const char* const nazwy[] = {"a", "A", "ab", "ab\xB9", "\xB9", "Pan Tadeusz 1", "Pan Tadeusz 10",
-                                 "Pan Tadeusz 1 ", "zzzzzzzzzzzzzzzzzzz", "", "b"};
+    const char* const nazwy[] = { "a", "A", "ab", "ab\xB9", "\xB9", "Pan Tadeusz 1", "Pan Tadeusz 10", "Pan Tadeusz 1 ",
+        "zzzzzzzzzzzzzzzzzzz", "", "b" };
     std::vector<std::unique_ptr<TTytul>> tytuly;
     std::vector<std::unique_ptr<TPozycja>> pozycje;
     TKol4<TTytul> t1, t2;
@@ -146,11 +146,11 @@ TEST(Sortowanie, ByKeyGivesExactlyTheOrderOfTheComparison)
     for (int i = 0; i < 3000; ++i) {
         tytuly.push_back(std::make_unique<TTytul>(nazwy[los() % 11], "", "", nullptr, nullptr));
         pozycje.push_back(std::make_unique<TPozycja>(static_cast<std::int32_t>(los() % 200) - 100, nullptr, nullptr));
-        for (auto* k : {&t1, &t2}) {
+        for (auto* k : { &t1, &t2 }) {
             k->Powieksz(1);
             k->Wstaw(tytuly.back().get(), 0);
         }
-        for (auto* k : {&p1, &p2}) {
+        for (auto* k : { &p1, &p2 }) {
             k->Powieksz(1);
             k->Wstaw(pozycje.back().get(), 0);
         }

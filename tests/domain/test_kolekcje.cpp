@@ -10,7 +10,10 @@ namespace {
 std::vector<int> usuniete;
 
 struct Element : PDC_Obiekt {
-    explicit Element(int w) : wartosc(w) {}
+    explicit Element(int w)
+        : wartosc(w)
+    {
+    }
     ~Element() override { usuniete.push_back(wartosc); }
     std::int32_t Podaj_kod_klasy() const override { return 99; }
     int wartosc;
@@ -69,7 +72,7 @@ TEST_F(Kolekcja, EmptySearchesLeavePositionAsEachLevelDefines)
 
 TEST_F(Kolekcja, LinearSearchFindsHighestMatchingPosition)
 {
-    Wypelnij(kol, {1, 2, 1});
+    Wypelnij(kol, { 1, 2, 1 });
     const int klucz = 1;
     std::int32_t p = -7;
     Element* e = kol.TKol1<Element>::Szukaj(Porownaj, p, &klucz);
@@ -82,7 +85,7 @@ TEST_F(Kolekcja, LinearSearchFindsHighestMatchingPosition)
 
 TEST_F(Kolekcja, LowerBoundSearchLeavesInsertionPosition)
 {
-    Wypelnij(kol, {10, 20, 20, 20, 30});
+    Wypelnij(kol, { 10, 20, 20, 20, 30 });
     std::int32_t p = -1;
     const int dwadziescia = 20;
     EXPECT_EQ(kol.TKol2<Element>::Szukaj(Porownaj, p, &dwadziescia), kol.Element(1));
@@ -100,7 +103,7 @@ TEST_F(Kolekcja, LowerBoundSearchLeavesInsertionPosition)
 
 TEST_F(Kolekcja, ClassicBinarySearchEvaluatesMatchTwiceAndLeavesLastExamined)
 {
-    Wypelnij(kol, {10, 20, 30, 40, 50, 60, 70});
+    Wypelnij(kol, { 10, 20, 30, 40, 50, 60, 70 });
     std::int32_t p = -1;
     const int czterdziesci = 40;
     ile_porownan = 0;
@@ -125,13 +128,13 @@ TEST_F(Kolekcja, ClassicBinarySearchEvaluatesMatchTwiceAndLeavesLastExamined)
 
 TEST_F(Kolekcja, WstawChecksBoundsAndNeedsRoom)
 {
-    Wypelnij(kol, {1, 2});
+    Wypelnij(kol, { 1, 2 });
     ASSERT_TRUE(kol.Powieksz(1));
     EXPECT_EQ(kol.Wstaw(nullptr, 3), 0);
     EXPECT_EQ(kol.Wstaw(nullptr, -1), 0);
-    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{1, 2}));
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int> { 1, 2 }));
     EXPECT_EQ(kol.Wstaw(new Element(3), 2), 1);
-    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int> { 1, 2, 3 }));
     EXPECT_EQ(kol.Element(-1), nullptr);
     EXPECT_EQ(kol.Element(3), nullptr);
     EXPECT_FALSE(kol.Poprawna_pozycja(3));
@@ -157,9 +160,9 @@ TEST_F(Kolekcja, InsertionsAnywhereMatchAReferenceSequence)
 
 TEST_F(Kolekcja, SortujOrdersInPlace)
 {
-    Wypelnij(kol, {10, -5, 2, 7, 7});
+    Wypelnij(kol, { 10, -5, 2, 7, 7 });
     kol.Sortuj(Porownaj_wpisy);
-    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{-5, 2, 7, 7, 10}));
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int> { -5, 2, 7, 7, 10 }));
 }
 
 TEST_F(Kolekcja, UsunWszystkieDeletesLastFirstAndKeepsIdentifier)
@@ -167,19 +170,19 @@ TEST_F(Kolekcja, UsunWszystkieDeletesLastFirstAndKeepsIdentifier)
     const std::int32_t id = kol.Podaj_identyfikator();
     kol.Usun_wszystkie();
     EXPECT_EQ(kol.Podaj_liczbe(), 0);
-    Wypelnij(kol, {1, 2, 3});
+    Wypelnij(kol, { 1, 2, 3 });
     ASSERT_TRUE(kol.Powieksz(1));
     ASSERT_TRUE(kol.Wstaw(nullptr, 1)); // null entries are skipped
     usuniete.clear();
     kol.Usun_wszystkie();
-    EXPECT_EQ(usuniete, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(usuniete, (std::vector<int> { 3, 2, 1 }));
     EXPECT_EQ(kol.Podaj_liczbe(), 0);
     EXPECT_EQ(kol.Element(0), nullptr);
     EXPECT_EQ(kol.Podaj_identyfikator(), id);
     EXPECT_EQ(kol.Podaj_kod_klasy(), 1);
     // Usable again after emptying.
-    Wypelnij(kol, {4});
-    EXPECT_EQ(Zawartosc(kol), (std::vector<int>{4}));
+    Wypelnij(kol, { 4 });
+    EXPECT_EQ(Zawartosc(kol), (std::vector<int> { 4 }));
 }
 
 } // namespace

@@ -12,7 +12,10 @@
 // working directory for the data files.
 class Aplikacja_w_katalogu : public ::testing::Test {
 protected:
-    Aplikacja_w_katalogu() : zerowanie((licznik_obiektow = 0, nullptr)) {}
+    Aplikacja_w_katalogu()
+        : zerowanie((licznik_obiektow = 0, nullptr))
+    {
+    }
 
     void Otworz_plik(const std::string& bajty)
     {
@@ -41,7 +44,7 @@ protected:
 
     Katalog_tymczasowy katalog;
     struct Zerowanie {
-        explicit Zerowanie(std::nullptr_t) {}
+        explicit Zerowanie(std::nullptr_t) { }
     } zerowanie;
     TKlasaAplikacji app;
 };

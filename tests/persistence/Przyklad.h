@@ -20,8 +20,8 @@ inline std::string Przyklad_roboczy()
 // A table definition listing the given entry lines, then the definitions.
 inline std::string Plik(const std::string& wpisy, const std::string& definicje)
 {
-    return "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n" + wpisy +
-           "<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n" + definicje;
+    return "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n" + wpisy
+        + "<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n" + definicje;
 }
 
 inline std::string Wpis(int kod, int id)
@@ -31,18 +31,18 @@ inline std::string Wpis(int kod, int id)
 
 inline std::string Kolekcja(int id, int liczba)
 {
-    return "<Definicja_obiektu>\n<Nazwa_klasy>TKol1\n<Obiekt_ID><id>" + std::to_string(id) + "\n<" +
-           std::to_string(liczba) + "\n<\\Definicja_obiektu>\n";
+    return "<Definicja_obiektu>\n<Nazwa_klasy>TKol1\n<Obiekt_ID><id>" + std::to_string(id) + "\n<"
+        + std::to_string(liczba) + "\n<\\Definicja_obiektu>\n";
 }
 
 inline std::string Tytul(int id, const std::string& nazwa, const std::string& autor, const std::string& isbn)
 {
-    return "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n<Obiekt_ID><id>" + std::to_string(id) + "\n<" + nazwa + "\n" +
-           autor + "\n" + isbn + "\n<\\Definicja_obiektu>\n";
+    return "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n<Obiekt_ID><id>" + std::to_string(id) + "\n<" + nazwa + "\n"
+        + autor + "\n" + isbn + "\n<\\Definicja_obiektu>\n";
 }
 
 inline std::string Pozycja(int id, const std::string& numer, int tytul)
 {
-    return "<Definicja_obiektu>\n<Nazwa_klasy>TPozycja\n<Obiekt_ID><id>" + std::to_string(id) + "\n<" + numer +
-           "\n<TTytul><id>" + std::to_string(tytul) + "\n<TWypozyczenie><id>-1\n<\\Definicja_obiektu>\n";
+    return "<Definicja_obiektu>\n<Nazwa_klasy>TPozycja\n<Obiekt_ID><id>" + std::to_string(id) + "\n<" + numer
+        + "\n<TTytul><id>" + std::to_string(tytul) + "\n<TWypozyczenie><id>-1\n<\\Definicja_obiektu>\n";
 }

@@ -41,7 +41,8 @@ TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
     Zapisz_bajty("proba1.txt", stary);
     const auto start = std::chrono::steady_clock::now();
     app.Zachowaj();
-    const auto trwanie = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const auto trwanie
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
     ASSERT_EQ(Czytaj_bajty("proba1.txt"), nowy);
 
     std::mt19937 los(20261207);
@@ -72,8 +73,8 @@ TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
         // Each Save removes what killed ones left, so they never pile up.
         ASSERT_LE(Tymczasowe_w("."), 1);
     }
-    std::printf("kills: %d left the old file, %d the new one, %d temporary files behind\n", stare, nowe,
-                Tymczasowe_w("."));
+    std::printf(
+        "kills: %d left the old file, %d the new one, %d temporary files behind\n", stare, nowe, Tymczasowe_w("."));
 
     // What the killed Saves left behind goes with the next Save.
     Zapisz_bajty("proba1.txt", stary);

@@ -41,7 +41,7 @@ TEST(Indeks, AgreesWithAMapForEveryPatternOfIdentifiers)
     for (std::size_t i = 0; i < wzorce.size(); ++i) {
         const std::int32_t id = wzorce[i];
         const bool nowy = wzor.emplace(id, static_cast<std::int32_t>(i % 7)).second;
-        ASSERT_EQ(indeks.Wstaw(id, {Wskaznik(static_cast<std::int32_t>(i)), static_cast<std::int32_t>(i % 7)}), nowy);
+        ASSERT_EQ(indeks.Wstaw(id, { Wskaznik(static_cast<std::int32_t>(i)), static_cast<std::int32_t>(i % 7) }), nowy);
     }
     for (const auto& [id, kod] : wzor)
         ASSERT_EQ(indeks.Znajdz(id).kod_klasy, kod) << id;

@@ -53,11 +53,11 @@ TEST_F(Zapis_i_odczyt, EmptyApplicationSavesTwoEmptyCollections)
 {
     app.Zachowaj();
     EXPECT_EQ(Czytaj_bajty("proba1.txt"),
-              "<Definicja_obiektu>\r\n<Nazwa_klasy>Tablica_obiektow\r\n<Tablica_obiektow>\r\n"
-              "<Kod_klasy>1\r\n<Obiekt_ID><id>2\r\n<Kod_klasy>1\r\n<Obiekt_ID><id>3\r\n"
-              "<\\Tablica_obiektow>\r\n<\\Definicja_obiektu>\r\n"
-              "<Definicja_obiektu>\r\n<Nazwa_klasy>TKol1\r\n<Obiekt_ID><id>2\r\n<0\r\n<\\Definicja_obiektu>\r\n"
-              "<Definicja_obiektu>\r\n<Nazwa_klasy>TKol1\r\n<Obiekt_ID><id>3\r\n<0\r\n<\\Definicja_obiektu>\r\n");
+        "<Definicja_obiektu>\r\n<Nazwa_klasy>Tablica_obiektow\r\n<Tablica_obiektow>\r\n"
+        "<Kod_klasy>1\r\n<Obiekt_ID><id>2\r\n<Kod_klasy>1\r\n<Obiekt_ID><id>3\r\n"
+        "<\\Tablica_obiektow>\r\n<\\Definicja_obiektu>\r\n"
+        "<Definicja_obiektu>\r\n<Nazwa_klasy>TKol1\r\n<Obiekt_ID><id>2\r\n<0\r\n<\\Definicja_obiektu>\r\n"
+        "<Definicja_obiektu>\r\n<Nazwa_klasy>TKol1\r\n<Obiekt_ID><id>3\r\n<0\r\n<\\Definicja_obiektu>\r\n");
     app.Usun_wszystko();
     app.Otworz();
     EXPECT_EQ(app.tytuly.Podaj_liczbe() + app.pozycje.Podaj_liczbe(), 0);
@@ -68,10 +68,14 @@ TEST_F(Zapis_i_odczyt, OpenRestoresEverythingWithEachCollectionReversed)
 {
     app.Dodaj_tytul("Pan Tadeusz", "Adam Mickiewicz", "1");
     app.Dodaj_tytul("Lalka", "B. Prus", "2");
-    app.Dodaj_tytul("\xA3\xF3" "d\xBC", "J\xF3zef", "3"); // "Łódź", "Józef" in windows-1250
+    app.Dodaj_tytul("\xA3\xF3"
+                    "d\xBC",
+        "J\xF3zef", "3"); // "Łódź", "Józef" in windows-1250
     app.Dodaj_ksiazke("Lalka", 10);
     app.Dodaj_ksiazke("Pan Tadeusz", 11);
-    app.Dodaj_ksiazke("\xA3\xF3" "d\xBC", -4);
+    app.Dodaj_ksiazke("\xA3\xF3"
+                      "d\xBC",
+        -4);
     app.Dodaj_ksiazke("Lalka", 0);
     const std::vector<std::string> nazwy = Nazwy();
     app.Zachowaj();
@@ -83,8 +87,11 @@ TEST_F(Zapis_i_odczyt, OpenRestoresEverythingWithEachCollectionReversed)
         EXPECT_EQ(Nazwy(), std::vector<std::string>(nazwy.rbegin(), nazwy.rend()));
         EXPECT_STREQ(app.tytuly.Element(0)->Podaj_autora(), "Adam Mickiewicz");
         ASSERT_EQ(app.pozycje.Podaj_liczbe(), 4);
-        const int numery[] = {10, 11, -4, 0};
-        const char* tytuly[] = {"Lalka", "Pan Tadeusz", "\xA3\xF3" "d\xBC", "Lalka"};
+        const int numery[] = { 10, 11, -4, 0 };
+        const char* tytuly[] = { "Lalka", "Pan Tadeusz",
+            "\xA3\xF3"
+            "d\xBC",
+            "Lalka" };
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(app.pozycje.Element(i)->Podaj_numer(), numery[i]);
             EXPECT_STREQ(app.pozycje.Element(i)->Podaj_tytul()->Podaj_nazwe(), tytuly[i]);
@@ -126,8 +133,9 @@ TEST_F(Zapis_i_odczyt, MissingFileLeavesEverythingEmptyAndWritesEmptyTable)
     app.Usun_wszystko();
     app.Otworz();
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 0);
-    EXPECT_EQ(Czytaj_bajty("proba2.txt"), "<Definicja_obiektu>\r\n<Nazwa_klasy>Tablica_obiektow\r\n"
-                                          "<Tablica_obiektow>\r\n<\\Tablica_obiektow>\r\n<\\Definicja_obiektu>\r\n");
+    EXPECT_EQ(Czytaj_bajty("proba2.txt"),
+        "<Definicja_obiektu>\r\n<Nazwa_klasy>Tablica_obiektow\r\n"
+        "<Tablica_obiektow>\r\n<\\Tablica_obiektow>\r\n<\\Definicja_obiektu>\r\n");
 }
 
 } // namespace

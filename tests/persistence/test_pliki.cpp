@@ -55,7 +55,7 @@ TEST_F(Pliki, SaveUnderFileSizeLimitFailsAndKeepsOldFile)
     ASSERT_GE(dziecko, 0);
     if (dziecko == 0) {
         ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
+        const rlimit limit { 4096, 4096 };
         ::setrlimit(RLIMIT_FSIZE, &limit);
         ::_exit(Zachowaj_z_wynikiem() == 0 ? 0 : 1);
     }
@@ -83,8 +83,8 @@ TEST_F(Pliki, ImmutableTargetStaysUnchanged)
     const int fd = ::open("proba1.txt", O_RDONLY);
     ASSERT_GE(fd, 0);
     int flagi = 0;
-    const bool ustawione = ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) == 0 &&
-                           (flagi |= FS_IMMUTABLE_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flagi) == 0);
+    const bool ustawione = ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) == 0
+        && (flagi |= FS_IMMUTABLE_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flagi) == 0);
     if (!ustawione) {
         ::close(fd);
         GTEST_SKIP() << "the immutable flag cannot be set here (needs root and a file system with flags)";
@@ -104,13 +104,13 @@ TEST_F(Pliki, ModesAndLinksArePreserved)
     Dodaj_tytuly(2);
     EXPECT_EQ(Zachowaj_z_wynikiem(), 1);
     EXPECT_EQ(fs::status("proba1.txt").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
     ::umask(poprzednia);
 
     fs::permissions("proba1.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Zachowaj_z_wynikiem(), 1);
     EXPECT_EQ(fs::status("proba1.txt").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
     fs::create_directory("dane");
     fs::rename("proba1.txt", "dane/biblioteka.txt");

@@ -10,12 +10,14 @@ using Pliki_reczne = Aplikacja_w_katalogu;
 
 TEST_F(Pliki_reczne, MissingKeysLeaveWhatTheFactoryGave)
 {
-    const std::string bez_identyfikatora = "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n<A\nB\nC\n<\\Definicja_obiektu>\n";
-    const std::string bez_id = "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n<Obiekt_ID>\n<D\nE\nF\n<\\Definicja_obiektu>\n";
+    const std::string bez_identyfikatora
+        = "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n<A\nB\nC\n<\\Definicja_obiektu>\n";
+    const std::string bez_id
+        = "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n<Obiekt_ID>\n<D\nE\nF\n<\\Definicja_obiektu>\n";
     const std::string bez_tytulu = "<Definicja_obiektu>\n<Nazwa_klasy>TPozycja\n<Obiekt_ID><id>9\n<4\n"
                                    "<\\Definicja_obiektu>\n";
     Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(2, 7) + Wpis(1, 3) + Wpis(3, 9),
-                     Kolekcja(2, 2) + bez_identyfikatora + bez_id + Kolekcja(3, 1) + bez_tytulu));
+        Kolekcja(2, 2) + bez_identyfikatora + bez_id + Kolekcja(3, 1) + bez_tytulu));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
     // An identifier line without "<id>" would give -1, which means no object.
     // Its line end is left unread, so the field block's "<" is the name's.
@@ -34,8 +36,8 @@ TEST_F(Pliki_reczne, ReferencesResolveOnlyToListedObjectsOfTheRightClass)
 {
     const std::string zly_kod = "<Kod_klasy>5\n<Obiekt_ID><id>50\n";
     Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + zly_kod + Wpis(1, 3) + Wpis(3, 7) + Wpis(3, 8) + Wpis(3, 9),
-                     Kolekcja(2, 1) + Tytul(6, "T", "A", "I") + Kolekcja(3, 3) + Pozycja(7, "1", 99) +
-                         Pozycja(8, "2", 3) + Pozycja(9, "3", 6)));
+        Kolekcja(2, 1) + Tytul(6, "T", "A", "I") + Kolekcja(3, 3) + Pozycja(7, "1", 99) + Pozycja(8, "2", 3)
+            + Pozycja(9, "3", 6)));
     ASSERT_EQ(app.pozycje.Podaj_liczbe(), 3);
     EXPECT_EQ(app.pozycje.Element(2)->Podaj_tytul(), nullptr); // 99 not listed
     EXPECT_EQ(app.pozycje.Element(1)->Podaj_tytul(), nullptr); // 3 is a collection
@@ -43,9 +45,9 @@ TEST_F(Pliki_reczne, ReferencesResolveOnlyToListedObjectsOfTheRightClass)
 
     // A loan reference to a title gives no loan.
     Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(1, 3) + Wpis(3, 7),
-                     Kolekcja(2, 1) + Tytul(6, "T", "A", "I") + Kolekcja(3, 1) +
-                         "<Definicja_obiektu>\n<Nazwa_klasy>TPozycja\n<Obiekt_ID><id>7\n<1\n<TTytul><id>6\n"
-                         "<TWypozyczenie><id>6\n<\\Definicja_obiektu>\n"));
+        Kolekcja(2, 1) + Tytul(6, "T", "A", "I") + Kolekcja(3, 1)
+            + "<Definicja_obiektu>\n<Nazwa_klasy>TPozycja\n<Obiekt_ID><id>7\n<1\n<TTytul><id>6\n"
+              "<TWypozyczenie><id>6\n<\\Definicja_obiektu>\n"));
     ASSERT_EQ(app.pozycje.Podaj_liczbe(), 1);
     EXPECT_EQ(app.pozycje.Element(0)->Podaj_wypozyczenie(), nullptr);
     EXPECT_EQ(app.pozycje.Element(0)->Podaj_tytul(), app.tytuly.Element(0));
@@ -68,8 +70,10 @@ TEST_F(Pliki_reczne, FileEndingAfterTheTableGivesEmptyObjects)
     Sprawdz_kanoniczny_zapis();
 
     // Cut in the middle of a title's fields: what was read stays.
-    Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6), Kolekcja(2, 1) + "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n"
-                                                              "<Obiekt_ID><id>6\n<Nazwa\nAut"));
+    Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6),
+        Kolekcja(2, 1)
+            + "<Definicja_obiektu>\n<Nazwa_klasy>TTytul\n"
+              "<Obiekt_ID><id>6\n<Nazwa\nAut"));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 1);
     EXPECT_STREQ(app.tytuly.Element(0)->Podaj_nazwe(), "Nazwa");
     EXPECT_STREQ(app.tytuly.Element(0)->Podaj_autora(), "Aut");
@@ -78,9 +82,8 @@ TEST_F(Pliki_reczne, FileEndingAfterTheTableGivesEmptyObjects)
 
 TEST_F(Pliki_reczne, CollectionEntriesBindTitlesThenCopies)
 {
-    Otworz_plik(Plik(Wpis(1, 20) + Wpis(2, 6) + Wpis(2, 7) + Wpis(2, 8) + Wpis(1, 30) + Wpis(3, 9) + Wpis(3, 10) +
-                         Wpis(1, 40),
-                     ""));
+    Otworz_plik(Plik(
+        Wpis(1, 20) + Wpis(2, 6) + Wpis(2, 7) + Wpis(2, 8) + Wpis(1, 30) + Wpis(3, 9) + Wpis(3, 10) + Wpis(1, 40), ""));
     EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 20);
     EXPECT_EQ(app.pozycje.Podaj_identyfikator(), 40); // the third binds the copies again
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 3);
@@ -96,9 +99,8 @@ TEST_F(Pliki_reczne, RepeatedOrMissingIdentifiersCreateNoGhosts)
 {
     // Entry 6 twice and an entry with -1: neither may give an object
     // that never receives a definition (a copy 0 would block the number 0).
-    Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(2, 6) + Wpis(1, 3) + Wpis(3, 7) + Wpis(3, 7) +
-                         Wpis(3, -1),
-                     Kolekcja(2, 1) + Tytul(6, "T", "A", "I") + Kolekcja(3, 1) + Pozycja(7, "5", 6)));
+    Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(2, 6) + Wpis(1, 3) + Wpis(3, 7) + Wpis(3, 7) + Wpis(3, -1),
+        Kolekcja(2, 1) + Tytul(6, "T", "A", "I") + Kolekcja(3, 1) + Pozycja(7, "5", 6)));
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 1);
     ASSERT_EQ(app.pozycje.Podaj_liczbe(), 1);
     EXPECT_EQ(app.pozycje.Element(0)->Podaj_numer(), 5);
@@ -111,15 +113,14 @@ TEST_F(Pliki_reczne, DefinitionsCannotGiveTwoObjectsOneIdentifier)
 {
     // Title 6 claims 7 (the copy's) and title 8 claims 20 twice over.
     Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(2, 8) + Wpis(2, 11) + Wpis(1, 3) + Wpis(3, 7),
-                     Kolekcja(2, 3) + Tytul(7, "A", "a", "1") + Tytul(20, "B", "b", "2") + Tytul(20, "C", "c", "3") +
-                         Kolekcja(3, 1) + Pozycja(7, "1", 8)));
+        Kolekcja(2, 3) + Tytul(7, "A", "a", "1") + Tytul(20, "B", "b", "2") + Tytul(20, "C", "c", "3") + Kolekcja(3, 1)
+            + Pozycja(7, "1", 8)));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 3);
-    std::vector<std::int32_t> ids = {app.tytuly.Element(0)->Podaj_identyfikator(),
-                                     app.tytuly.Element(1)->Podaj_identyfikator(),
-                                     app.tytuly.Element(2)->Podaj_identyfikator(),
-                                     app.pozycje.Element(0)->Podaj_identyfikator(),
-                                     app.tytuly.Podaj_identyfikator(), app.pozycje.Podaj_identyfikator()};
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{11, 20, 6, 7, 2, 3}));
+    std::vector<std::int32_t> ids
+        = { app.tytuly.Element(0)->Podaj_identyfikator(), app.tytuly.Element(1)->Podaj_identyfikator(),
+              app.tytuly.Element(2)->Podaj_identyfikator(), app.pozycje.Element(0)->Podaj_identyfikator(),
+              app.tytuly.Podaj_identyfikator(), app.pozycje.Podaj_identyfikator() };
+    EXPECT_EQ(ids, (std::vector<std::int32_t> { 11, 20, 6, 7, 2, 3 }));
     // References resolve through the listed identifiers.
     EXPECT_STREQ(app.pozycje.Element(0)->Podaj_tytul()->Podaj_nazwe(), "B");
     Sprawdz_kanoniczny_zapis();
@@ -131,8 +132,8 @@ TEST_F(Pliki_reczne, OddLinesAreReadSafely)
 {
     const std::string dlugi = "12345678901234567890123456789";
     Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + "<Kod_klasy>1\n<Obiekt_ID><id>99999999999\n" + Wpis(3, 7) + Wpis(3, 8),
-                     Kolekcja(2, 1) + Tytul(6, dlugi, "Autor z odst\xEApem", "") + Kolekcja(2147483647, 2) +
-                         Pozycja(7, "abc", 6) + Pozycja(8, " -42", 6)));
+        Kolekcja(2, 1) + Tytul(6, dlugi, "Autor z odst\xEApem", "") + Kolekcja(2147483647, 2) + Pozycja(7, "abc", 6)
+            + Pozycja(8, " -42", 6)));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 1);
     EXPECT_STREQ(app.tytuly.Element(0)->Podaj_nazwe(), dlugi.substr(0, 19).c_str());
     EXPECT_STREQ(app.tytuly.Element(0)->Podaj_autora(), "Autor z odst\xEApem");
@@ -149,8 +150,8 @@ TEST_F(Pliki_reczne, OddLinesAreReadSafely)
 
 TEST_F(Pliki_reczne, StoredCountNeverChangesTheElementCount)
 {
-    Otworz_plik(Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(1, 3), Kolekcja(2, 1000) + Tytul(6, "T", "A", "I") +
-                                                            Kolekcja(3, 5)));
+    Otworz_plik(
+        Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(1, 3), Kolekcja(2, 1000) + Tytul(6, "T", "A", "I") + Kolekcja(3, 5)));
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 1);
     EXPECT_EQ(app.pozycje.Podaj_liczbe(), 0);
     EXPECT_EQ(app.pozycje.Element(0), nullptr);
@@ -176,8 +177,8 @@ TEST_F(Pliki_reczne, UnboundCollectionsGiveWayToLoadedObjects)
     // No collection entries: the titles collection keeps 2, which a title
     // of the file holds; and the copies collection's 3 is taken by the
     // titles collection itself.
-    Otworz_plik(Plik(Wpis(2, 2) + Wpis(1, 3) + Wpis(2, 5), Tytul(2, "A", "a", "1") + Kolekcja(3, 2) +
-                                                             Tytul(5, "B", "b", "2")));
+    Otworz_plik(
+        Plik(Wpis(2, 2) + Wpis(1, 3) + Wpis(2, 5), Tytul(2, "A", "a", "1") + Kolekcja(3, 2) + Tytul(5, "B", "b", "2")));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
     EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 3);
     EXPECT_NE(app.pozycje.Podaj_identyfikator(), 3);

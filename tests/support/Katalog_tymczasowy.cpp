@@ -5,7 +5,8 @@
 #include <iterator>
 #include <stdexcept>
 
-Katalog_tymczasowy::Katalog_tymczasowy() : poprzedni(std::filesystem::current_path())
+Katalog_tymczasowy::Katalog_tymczasowy()
+    : poprzedni(std::filesystem::current_path())
 {
     std::string wzor = (std::filesystem::temp_directory_path() / "wolumat-XXXXXX").string();
     if (::mkdtemp(wzor.data()) == nullptr)
@@ -24,7 +25,7 @@ Katalog_tymczasowy::~Katalog_tymczasowy()
 std::string Czytaj_bajty(const std::filesystem::path& plik)
 {
     std::ifstream in(plik, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 void Zapisz_bajty(const std::filesystem::path& plik, const std::string& bajty)

@@ -27,7 +27,7 @@ long Rozmiar_przestrzeni_adresowej()
 
 void Ogranicz(rlim_t miekki)
 {
-    rlimit limit{};
+    rlimit limit {};
     ::getrlimit(RLIMIT_AS, &limit);
     limit.rlim_cur = miekki;
     ::setrlimit(RLIMIT_AS, &limit);

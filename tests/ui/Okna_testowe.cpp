@@ -99,7 +99,7 @@ std::vector<QString> Wiersze(const Siatka_tekstow* siatka)
     }
     return wiersze;
 }
-}
+} // namespace
 
 std::vector<QString> Okna_testowe::Lista(QAction* polecenie, const Siatka_tekstow* siatka, Qt::Key zamkniecie)
 {

@@ -40,7 +40,7 @@ TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
     Nowy_tytul("Lalka", "Prus", "2");
     Nowy_tytul("Inna", "Ktos", "2"); // the ISBN is taken
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 2);
-    EXPECT_EQ(Lista_tytulow(), (std::vector<QString>{"L.p.|Tytuł|Autor|ISBN", "1| | | ", "2|Lalka|Prus|2"}));
+    EXPECT_EQ(Lista_tytulow(), (std::vector<QString> { "L.p.|Tytuł|Autor|ISBN", "1| | | ", "2|Lalka|Prus|2" }));
 }
 
 TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
@@ -75,26 +75,26 @@ TEST_F(Dialogi, TitlesAreListedByUnsignedBytesAndStaySorted)
     Nowy_tytul("A", "y", "2");
     Nowy_tytul("a", "z", "3");
     Nowy_tytul("ąb", "w", "4");
-    EXPECT_EQ(Lista_tytulow(), (std::vector<QString>{"L.p.|Tytuł|Autor|ISBN", "1|A|y|2", "2|a|z|3", "3|b|x|1",
-                                                     "4|ąb|w|4"}));
+    EXPECT_EQ(Lista_tytulow(),
+        (std::vector<QString> { "L.p.|Tytuł|Autor|ISBN", "1|A|y|2", "2|a|z|3", "3|b|x|1", "4|ąb|w|4" }));
     EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "A");
     EXPECT_TRUE(tytuly->StringGrid1->isVisible() || !tytuly->isVisible());
 }
 
 TEST_F(Dialogi, BooksAreListedByNumberWithTheirTitles)
 {
-    EXPECT_EQ(Lista_ksiazek(), std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN"});
+    EXPECT_EQ(Lista_ksiazek(), std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN" });
     Nowy_tytul("Lalka", "Prus", "83-1");
     Nowy_tytul("Łódź", "Józef", "83-2");
     Nowa_ksiazka("10", "Lalka");
     Nowa_ksiazka("-5", "Łódź");
     Nowa_ksiazka("2", "Lalka");
-    Nowa_ksiazka("2", "Łódź");   // the number is taken by a copy of another title
-    Nowa_ksiazka("4", "Brak");   // no such title
-    Nowa_ksiazka("", "Lalka");   // empty gives 0
-    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN", "1|-5|Łódź|Józef|83-2",
-                                                     "2|0|Lalka|Prus|83-1", "3|2|Lalka|Prus|83-1",
-                                                     "4|10|Lalka|Prus|83-1"}));
+    Nowa_ksiazka("2", "Łódź"); // the number is taken by a copy of another title
+    Nowa_ksiazka("4", "Brak"); // no such title
+    Nowa_ksiazka("", "Lalka"); // empty gives 0
+    EXPECT_EQ(Lista_ksiazek(),
+        (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|-5|Łódź|Józef|83-2", "2|0|Lalka|Prus|83-1",
+            "3|2|Lalka|Prus|83-1", "4|10|Lalka|Prus|83-1" }));
     EXPECT_EQ(App().pozycje.Element(0)->Podaj_numer(), -5);
     EXPECT_TRUE(bledy.empty());
 }
@@ -113,8 +113,8 @@ TEST_F(Dialogi, ListsShrinkAfterASmallerOpen)
     Nowa_ksiazka("9", "D");
     okno->SaveItem->trigger();
     okno->OpenItem->trigger();
-    EXPECT_EQ(Lista_tytulow(), (std::vector<QString>{"L.p.|Tytuł|Autor|ISBN", "1|D|d|4"}));
-    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN", "1|9|D|d|4"}));
+    EXPECT_EQ(Lista_tytulow(), (std::vector<QString> { "L.p.|Tytuł|Autor|ISBN", "1|D|d|4" }));
+    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|9|D|d|4" }));
 }
 
 TEST_F(Dialogi, CopyWithoutTitleShowsEmptyTitleCells)
@@ -122,11 +122,12 @@ TEST_F(Dialogi, CopyWithoutTitleShowsEmptyTitleCells)
     Nowy_tytul("A", "a", "1");
     Nowa_ksiazka("1", "A");
     EXPECT_EQ(Lista_ksiazek().size(), 2u);
-    Zapisz_bajty("proba1.txt", "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n"
-                               "<Kod_klasy>1\n<Obiekt_ID><id>2\n<Kod_klasy>1\n<Obiekt_ID><id>3\n"
-                               "<Kod_klasy>3\n<Obiekt_ID><id>7\n<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n");
+    Zapisz_bajty("proba1.txt",
+        "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n"
+        "<Kod_klasy>1\n<Obiekt_ID><id>2\n<Kod_klasy>1\n<Obiekt_ID><id>3\n"
+        "<Kod_klasy>3\n<Obiekt_ID><id>7\n<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n");
     okno->OpenItem->trigger();
-    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString>{"L.p.|Numer|Tytuł|Autor|ISBN", "1|0|||"}));
+    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|0|||" }));
 }
 
 TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)

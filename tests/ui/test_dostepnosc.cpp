@@ -20,7 +20,7 @@ using Dostepnosc = Okna_testowe;
 std::multimap<QAccessible::Role, QString> Drzewo(QWidget* korzen)
 {
     std::multimap<QAccessible::Role, QString> wynik;
-    std::vector<QAccessibleInterface*> doOdwiedzenia{QAccessible::queryAccessibleInterface(korzen)};
+    std::vector<QAccessibleInterface*> doOdwiedzenia { QAccessible::queryAccessibleInterface(korzen) };
     while (!doOdwiedzenia.empty()) {
         QAccessibleInterface* i = doOdwiedzenia.back();
         doOdwiedzenia.pop_back();
@@ -45,7 +45,7 @@ bool Ma(const std::multimap<QAccessible::Role, QString>& drzewo, QAccessible::Ro
 TEST_F(Dostepnosc, EveryControlHasAName)
 {
     const auto tytul = Drzewo(nowy_tytul.get());
-    for (const char* nazwa : {"Tytuł", "Autor", "ISBN"})
+    for (const char* nazwa : { "Tytuł", "Autor", "ISBN" })
         EXPECT_TRUE(Ma(tytul, QAccessible::EditableText, QString::fromUtf8(nazwa))) << nazwa;
     EXPECT_TRUE(Ma(tytul, QAccessible::Button, "OK"));
     EXPECT_TRUE(Ma(tytul, QAccessible::Button, "Cancel"));
@@ -58,7 +58,7 @@ TEST_F(Dostepnosc, EveryControlHasAName)
     EXPECT_TRUE(Ma(Drzewo(ksiazki.get()), QAccessible::Table, "Książki"));
 
     const auto glowne = Drzewo(okno.get());
-    for (const char* nazwa : {"Otwórz", "Wyjście", "Zachowaj"})
+    for (const char* nazwa : { "Otwórz", "Wyjście", "Zachowaj" })
         EXPECT_TRUE(Ma(glowne, QAccessible::Button, QString::fromUtf8(nazwa))) << nazwa;
 }
 

@@ -12,7 +12,8 @@ TEST(Konwersje, NumbersTakeBlanksSignAndDigitsWithin32Bits)
     EXPECT_EQ(Na_liczbe("+0"), 0);
     EXPECT_EQ(Na_liczbe("2147483647"), 2147483647);
     EXPECT_EQ(Na_liczbe("-2147483648"), -2147483647 - 1);
-    for (const char* zly : {"abc", "2147483648", "-2147483649", "1 2", "0x10", "-", "", "12a", "99999999999999999999"})
+    for (const char* zly :
+        { "abc", "2147483648", "-2147483649", "1 2", "0x10", "-", "", "12a", "99999999999999999999" })
         EXPECT_THROW(Na_liczbe(QString::fromUtf8(zly)), Blad_konwersji) << zly;
     try {
         Na_liczbe("x1");
@@ -25,7 +26,9 @@ TEST(Konwersje, PolishLettersCrossAsWindows1250)
 {
     const QString tekst = QStringLiteral("Łódź żółć ĄĘŚ");
     const std::string bajty = Na_cp1250(tekst);
-    EXPECT_EQ(bajty, "\xA3\xF3" "d\x9F \xBF\xF3\xB3\xE6 \xA5\xCA\x8C");
+    EXPECT_EQ(bajty,
+        "\xA3\xF3"
+        "d\x9F \xBF\xF3\xB3\xE6 \xA5\xCA\x8C");
     EXPECT_EQ(Z_cp1250(bajty.c_str()), tekst);
     EXPECT_TRUE(Da_sie_zapisac_w_cp1250(tekst));
     EXPECT_FALSE(Da_sie_zapisac_w_cp1250(QStringLiteral("日本")));

@@ -24,8 +24,8 @@ struct Pozycja_menu {
 
 TEST_F(Okno_glowne, MenuTreeHasEveryItemCaptionShortcutAndHint)
 {
-    const std::vector<std::pair<const char*, const char*>> menu = {
-        {"FileMenu", "&Pliki"}, {"Help1", "Pomo&c"}, {"Edit1", "&Dane"}, {"Wyswietl1", "&Wyswietl"}};
+    const std::vector<std::pair<const char*, const char*>> menu
+        = { { "FileMenu", "&Pliki" }, { "Help1", "Pomo&c" }, { "Edit1", "&Dane" }, { "Wyswietl1", "&Wyswietl" } };
     const QList<QAction*> tytuly_menu = okno->SDIAppMenu->actions();
     ASSERT_EQ(tytuly_menu.size(), 4);
     for (int i = 0; i < 4; ++i) {
@@ -35,13 +35,12 @@ TEST_F(Okno_glowne, MenuTreeHasEveryItemCaptionShortcutAndHint)
     EXPECT_EQ(okno->SDIAppMenu->objectName(), "SDIAppMenu");
 
     const std::vector<std::vector<Pozycja_menu>> pozycje = {
-        {{"OpenItem", "&Otwórz", "F3", "Otworz plik"},
-         {"SaveItem", "&Zachowaj", "F2", "Zachowaj bieżący plik"},
-         {"N1", "", "", ""},
-         {"ExitItem", "&Koniec", "Alt+X", "Koniec programu"}},
-        {{"About1", "&O programie...", "", ""}},
-        {{"Nowytytul1", "Nowy &tytuł", "", ""}, {"Nowaksiazka1", "Nowa &książka", "", ""}},
-        {{"Tytuly1", "&Tytuły", "", ""}, {"Ksiazki1", "&Książki", "", ""}}};
+        { { "OpenItem", "&Otwórz", "F3", "Otworz plik" }, { "SaveItem", "&Zachowaj", "F2", "Zachowaj bieżący plik" },
+            { "N1", "", "", "" }, { "ExitItem", "&Koniec", "Alt+X", "Koniec programu" } },
+        { { "About1", "&O programie...", "", "" } },
+        { { "Nowytytul1", "Nowy &tytuł", "", "" }, { "Nowaksiazka1", "Nowa &książka", "", "" } },
+        { { "Tytuly1", "&Tytuły", "", "" }, { "Ksiazki1", "&Książki", "", "" } }
+    };
     for (std::size_t m = 0; m < pozycje.size(); ++m) {
         const QList<QAction*> akcje = tytuly_menu[static_cast<int>(m)]->menu()->actions();
         ASSERT_EQ(static_cast<std::size_t>(akcje.size()), pozycje[m].size());
@@ -70,10 +69,10 @@ TEST_F(Okno_glowne, WindowToolBarAndStatusBarHaveTheirPlaces)
     EXPECT_EQ(okno->StatusBar->geometry().bottom(), okno->height() - 1);
 
     // Left to right: Open, Exit, Save.
-    const std::vector<std::tuple<QToolButton*, QRect, QString>> przyciski = {
-        {okno->OpenBtn, QRect(4, 2, 25, 25), QStringLiteral("Otwórz")},
-        {okno->ExitBtn, QRect(42, 2, 24, 25), QStringLiteral("Wyjście")},
-        {okno->SaveBtn, QRect(77, 2, 23, 25), QStringLiteral("Zachowaj")}};
+    const std::vector<std::tuple<QToolButton*, QRect, QString>> przyciski
+        = { { okno->OpenBtn, QRect(4, 2, 25, 25), QStringLiteral("Otwórz") },
+              { okno->ExitBtn, QRect(42, 2, 24, 25), QStringLiteral("Wyjście") },
+              { okno->SaveBtn, QRect(77, 2, 23, 25), QStringLiteral("Zachowaj") } };
     for (const auto& [przycisk, miejsce, podpowiedz] : przyciski) {
         EXPECT_EQ(przycisk->parentWidget(), okno->SpeedPanel);
         EXPECT_EQ(przycisk->geometry(), miejsce);
@@ -98,8 +97,8 @@ TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedIte
 
     okno->FileMenu->popup(QPoint(0, 0));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(okno->FileMenu));
-    for (auto [pozycja, tekst] : {std::pair{okno->OpenItem, "Otworz plik"}, {okno->SaveItem, "Zachowaj bieżący plik"},
-                                  {okno->ExitItem, "Koniec programu"}}) {
+    for (auto [pozycja, tekst] : { std::pair { okno->OpenItem, "Otworz plik" },
+             { okno->SaveItem, "Zachowaj bieżący plik" }, { okno->ExitItem, "Koniec programu" } }) {
         okno->FileMenu->setActiveAction(pozycja);
         EXPECT_EQ(status(), QString::fromUtf8(tekst));
     }
@@ -145,7 +144,7 @@ TEST_F(Okno_glowne, OpenWithoutDataFileEmptiesEverything)
     okno->OpenBtn->click();
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
     EXPECT_TRUE(std::filesystem::exists("proba2.txt"));
-    EXPECT_EQ(Lista_tytulow(), std::vector<QString>{"L.p.|Tytuł|Autor|ISBN"});
+    EXPECT_EQ(Lista_tytulow(), std::vector<QString> { "L.p.|Tytuł|Autor|ISBN" });
 }
 
 TEST_F(Okno_glowne, ClosingThroughTheFrameSavesNothing)
