@@ -24,8 +24,10 @@ void Strumien_wyjsciowy::Zrob_miejsce(std::size_t n)
     const std::size_t teraz = bufor ? static_cast<std::size_t>(kursor - bufor.get()) : 0;
     if (pojemnosc - teraz >= n)
         return;
-    const std::size_t nowa = std::max({ rozmiar_bloku, 2 * pojemnosc, teraz + n });
-    auto nowy = std::make_unique<char[]>(nowa);
+    // A file gets one large block; text kept in memory grows from a small one.
+    const std::size_t poczatkowa = fd >= 0 ? rozmiar_bloku : 4096;
+    const std::size_t nowa = std::max({poczatkowa, 2 * pojemnosc, teraz + n});
+    auto nowy = std::unique_ptr<char[]>(new char[nowa]); // every byte used is written first
     std::copy(bufor.get(), bufor.get() + teraz, nowy.get());
     bufor = std::move(nowy);
     kursor = bufor.get() + teraz;
