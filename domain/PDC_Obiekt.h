@@ -14,9 +14,16 @@ class Strumien_wyjsciowy;
 // The last identifier drawn; 0 before the first object of the run.
 extern std::int32_t licznik_obiektow;
 
+// An identifier known before its object exists, one read from a file: an
+// object built with it draws none.
+struct Identyfikator_z_pliku {
+    std::int32_t wartosc;
+};
+
 class PDC_Obiekt {
 public:
     PDC_Obiekt();
+    explicit PDC_Obiekt(Identyfikator_z_pliku id);
     // Virtual although objects are always deleted through their own class:
     // it costs nothing and keeps a delete through the base well defined.
     virtual ~PDC_Obiekt() = default;
@@ -38,6 +45,8 @@ protected:
     std::int32_t identyfikator;
 };
 
-// True once the counter has reached the largest identifier: a new object would
-// share its identifier with another, so no further title or copy is created.
-bool Identyfikatory_wyczerpane();
+// The identifier for a new object, one that no live object holds: the
+// counter's next value while the counter has room, and once it has reached
+// the largest identifier (after a file that holds it), a free one that the
+// application object finds among its objects.
+std::int32_t Nowy_identyfikator();

@@ -3,6 +3,8 @@
 #include "domain/Porownania.h"
 
 #include <memory>
+#include <type_traits>
+#include <vector>
 
 TKlasaAplikacji* aplikacja = nullptr;
 
@@ -20,8 +22,6 @@ TKlasaAplikacji::~TKlasaAplikacji()
 
 void TKlasaAplikacji::Dodaj_tytul(const char* nazwa, const char* autor, const char* isbn)
 {
-    if (Identyfikatory_wyczerpane())
-        return;
     // The key is compared the way the title will hold it.
     char klucz[rozmiar_pola];
     Kopiuj_do_pola(klucz, isbn);
@@ -56,4 +56,39 @@ void TKlasaAplikacji::Usun_wszystko()
     pozycje.Usun_wszystkie();
     klienci.Usun_wszystkie();
     tytuly.Usun_wszystkie();
+}
+
+namespace {
+template <class T, class Zaznacz> void Zaznacz_identyfikatory(const TKol4<T>& kolekcja, Zaznacz& zaznacz)
+{
+    zaznacz(kolekcja.Podaj_identyfikator());
+    if constexpr (std::is_base_of_v<PDC_Obiekt, T>) {
+        for (std::int32_t i = 0; i < kolekcja.Podaj_liczbe(); ++i)
+            if (const T* element = kolekcja.Element(i))
+                zaznacz(element->Podaj_identyfikator());
+    }
+}
+} // namespace
+
+std::int32_t TKlasaAplikacji::Wolny_identyfikator() const
+{
+    constexpr std::int32_t pierwszy = 6;
+    // Among the n + 1 identifiers from the first one, n objects leave at
+    // least one free.
+    const std::size_t n = 5 + static_cast<std::size_t>(klienci.Podaj_liczbe()) + tytuly.Podaj_liczbe()
+        + pozycje.Podaj_liczbe() + wypozyczenia.Podaj_liczbe() + rezerwacje.Podaj_liczbe();
+    std::vector<bool> zajety(n + 1);
+    auto zaznacz = [&](std::int32_t id) {
+        if (id >= pierwszy && static_cast<std::size_t>(id - pierwszy) <= n)
+            zajety[static_cast<std::size_t>(id - pierwszy)] = true;
+    };
+    Zaznacz_identyfikatory(klienci, zaznacz);
+    Zaznacz_identyfikatory(tytuly, zaznacz);
+    Zaznacz_identyfikatory(pozycje, zaznacz);
+    Zaznacz_identyfikatory(wypozyczenia, zaznacz);
+    Zaznacz_identyfikatory(rezerwacje, zaznacz);
+    std::size_t i = 0;
+    while (zajety[i])
+        ++i;
+    return pierwszy + static_cast<std::int32_t>(i);
 }

@@ -22,6 +22,11 @@ public:
     void Dodaj_ksiazke(const char* nazwa, std::int32_t numer);
     void Usun_wszystko();
 
+    // The lowest identifier above the five collections' first ones that no
+    // collection or element of this application holds. A scan of every
+    // object: it serves only once the counter is exhausted.
+    std::int32_t Wolny_identyfikator() const;
+
     void Otworz();
     void Zachowaj();
 

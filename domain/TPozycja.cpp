@@ -9,6 +9,14 @@ TPozycja::TPozycja(std::int32_t numer_, TTytul* tytul_, TWypozyczenie* wypozycze
 {
 }
 
+TPozycja::TPozycja(Identyfikator_z_pliku id)
+    : PDC_Obiekt(id)
+    , numer(0)
+    , tytul(nullptr)
+    , wypozyczenie(nullptr)
+{
+}
+
 std::int32_t TPozycja::Podaj_kod_klasy() const
 {
     return kod_pozycji;

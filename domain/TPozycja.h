@@ -9,6 +9,8 @@ class TWypozyczenie;
 class TPozycja final : public PDC_Obiekt {
 public:
     TPozycja(std::int32_t numer, TTytul* tytul, TWypozyczenie* wypozyczenie);
+    // A copy numbered 0 with no links, under an identifier read from a file.
+    explicit TPozycja(Identyfikator_z_pliku id);
 
     std::int32_t Podaj_kod_klasy() const override;
 

@@ -17,6 +17,16 @@ TTytul::TTytul(const char* nazwa_, const char* autor_, const char* isbn_, TKol4<
     Kopiuj_do_pola(ISBN, isbn_);
 }
 
+TTytul::TTytul(Identyfikator_z_pliku id, TKol4<TPozycja>* pozycje_, TKol4<TRezerwacja>* rezerwacje_)
+    : PDC_Obiekt(id)
+    , nazwa()
+    , autor()
+    , ISBN()
+    , pozycje(pozycje_)
+    , rezerwacje(rezerwacje_)
+{
+}
+
 std::int32_t TTytul::Podaj_kod_klasy() const
 {
     return kod_tytulu;
@@ -24,7 +34,7 @@ std::int32_t TTytul::Podaj_kod_klasy() const
 
 void TTytul::Dodaj_pozycje(TWypozyczenie* wypozyczenie, std::int32_t numer)
 {
-    if (pozycje == nullptr || Identyfikatory_wyczerpane())
+    if (pozycje == nullptr)
         return;
     std::int32_t p = 0;
     if (pozycje->TKol1<TPozycja>::Szukaj(Porownaj_numer, p, &numer) != nullptr)

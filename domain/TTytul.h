@@ -12,6 +12,8 @@ class TTytul final : public PDC_Obiekt {
 public:
     TTytul(const char* nazwa, const char* autor, const char* isbn, TKol4<TPozycja>* pozycje,
         TKol4<TRezerwacja>* rezerwacje);
+    // An empty title under an identifier read from a file.
+    TTytul(Identyfikator_z_pliku id, TKol4<TPozycja>* pozycje, TKol4<TRezerwacja>* rezerwacje);
 
     std::int32_t Podaj_kod_klasy() const override;
 

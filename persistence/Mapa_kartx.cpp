@@ -15,7 +15,6 @@ namespace {
 template <class T>
 void Wstaw_nowy(std::unique_ptr<T> obiekt, std::int32_t id, TKol4<T>& kolekcja, Tablica_obiektow* tablica)
 {
-    obiekt->Ustaw_identyfikator(id);
     if (!kolekcja.Powieksz(1))
         return;
     tablica->Dodaj(id, obiekt.get());
@@ -56,8 +55,10 @@ void Mapa_kartx::Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_
         return;
     switch (kod_klasy) {
     case kod_tytulu:
-        Wstaw_nowy(std::make_unique<TTytul>("", "", "", &aplikacja->pozycje, &aplikacja->rezerwacje), id,
-            aplikacja->tytuly, tablica);
+        // Built under the stored identifier: drawing one first would scan the
+        // whole library for each object once the counter is exhausted.
+        Wstaw_nowy(std::make_unique<TTytul>(Identyfikator_z_pliku { id }, &aplikacja->pozycje, &aplikacja->rezerwacje),
+            id, aplikacja->tytuly, tablica);
         break;
     case kod_kolekcji: {
         Kolekcja_obiektow* kolekcja = &aplikacja->pozycje;
@@ -65,12 +66,14 @@ void Mapa_kartx::Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_
             kolekcja = &aplikacja->tytuly;
             kolekcja_tytulow_zwiazana = true;
         }
-        kolekcja->Ustaw_identyfikator(id);
+        // Through the table, which then knows that a collection bound again
+        // no longer holds the identifier it was first listed under.
+        tablica->Zmien_identyfikator(kolekcja, id);
         tablica->Dodaj(id, kolekcja);
         break;
     }
     case kod_pozycji:
-        Wstaw_nowy(std::make_unique<TPozycja>(0, nullptr, nullptr), id, aplikacja->pozycje, tablica);
+        Wstaw_nowy(std::make_unique<TPozycja>(Identyfikator_z_pliku { id }), id, aplikacja->pozycje, tablica);
         break;
     default:
         break;

@@ -9,7 +9,7 @@ public:
     Mapa_kartx();
     ~Mapa_kartx() override;
 
-    std::int32_t Kod_tablicy() const override { return 0; }
+    std::int32_t Kod_tablicy() const override { return kod_tablicy; }
     void Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_obiektow* tablica) override;
 
 private:

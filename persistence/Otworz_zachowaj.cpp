@@ -5,28 +5,19 @@
 #include "persistence/Mapa_kartx.h"
 #include "persistence/Tablica_obiektow.h"
 
-#include <limits>
-
 namespace {
 // A collection that the file did not bind keeps the identifier it had, which
 // a loaded object or the other collection may hold; it then takes one that
 // none holds, or the next Save would write two objects under one identifier
 // and lose one.
-void Uwolnij_identyfikator(Kolekcja_obiektow& kolekcja, const Kolekcja_obiektow& druga, const Tablica_obiektow& tablica)
+void Uwolnij_identyfikator(Kolekcja_obiektow& kolekcja, const Tablica_obiektow& tablica)
 {
     auto u_innego = [&](std::int32_t id) {
         const PDC_Obiekt* posiadacz = tablica.Posiadacz(id);
         return posiadacz != nullptr && posiadacz != &kolekcja;
     };
-    if (!u_innego(kolekcja.Podaj_identyfikator()))
-        return;
-    std::int32_t nowy = licznik_obiektow;
-    if (nowy < std::numeric_limits<std::int32_t>::max())
-        ++nowy;
-    // Only with the counter at its limit can a drawn identifier be taken.
-    while (nowy == -1 || u_innego(nowy) || druga.Podaj_identyfikator() == nowy)
-        --nowy;
-    kolekcja.Ustaw_identyfikator(nowy);
+    if (u_innego(kolekcja.Podaj_identyfikator()))
+        kolekcja.Ustaw_identyfikator(Nowy_identyfikator());
 }
 } // namespace
 
@@ -51,8 +42,8 @@ void TKlasaAplikacji::Otworz()
     tablica.Ustaw_mape(&mapa);
     tablica.Czytaj_z_pliku("proba1.txt");
     if (aplikacja != nullptr) {
-        Uwolnij_identyfikator(aplikacja->tytuly, aplikacja->pozycje, tablica);
-        Uwolnij_identyfikator(aplikacja->pozycje, aplikacja->tytuly, tablica);
+        Uwolnij_identyfikator(aplikacja->tytuly, tablica);
+        Uwolnij_identyfikator(aplikacja->pozycje, tablica);
     }
     tablica.Zapisz_do_pliku("proba2.txt");
 }

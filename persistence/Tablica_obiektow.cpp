@@ -62,7 +62,10 @@ bool Tablica_obiektow::Zmien_identyfikator(PDC_Obiekt* obiekt, std::int32_t nowy
     PDC_Obiekt* posiadacz = Posiadacz(nowy);
     if (posiadacz != nullptr && posiadacz != obiekt)
         return false;
-    zmienione[stary] = nullptr;
+    // The old identifier is free only if this object was its holder; an
+    // object that was never listed under it frees nothing.
+    if (Posiadacz(stary) == obiekt)
+        zmienione[stary] = nullptr;
     zmienione[nowy] = obiekt;
     obiekt->Ustaw_identyfikator(nowy);
     return true;

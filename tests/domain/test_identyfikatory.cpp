@@ -45,20 +45,29 @@ TEST_F(Identyfikatory, SetIdentifierRaisesCounterButNeverLowersIt)
     EXPECT_EQ(licznik_obiektow, 102);
 }
 
-TEST_F(Identyfikatory, ExhaustedCounterAddsNothingInsteadOfRepeating)
+TEST_F(Identyfikatory, ExhaustedCounterGivesTheLowestFreeIdentifiers)
 {
+    constexpr std::int32_t najwiekszy = std::numeric_limits<std::int32_t>::max();
     TKlasaAplikacji app;
-    licznik_obiektow = std::numeric_limits<std::int32_t>::max() - 1;
+    licznik_obiektow = najwiekszy - 1;
     app.Dodaj_tytul("a", "b", "c");
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 1);
-    EXPECT_EQ(app.tytuly.Element(0)->Podaj_identyfikator(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(app.tytuly.Element(0)->Podaj_identyfikator(), najwiekszy);
+    // From here on, free identifiers above the collections' five, lowest first.
     app.Dodaj_tytul("d", "e", "f");
     app.Dodaj_ksiazke("a", 1);
-    EXPECT_EQ(app.tytuly.Podaj_liczbe(), 1);
-    EXPECT_EQ(app.pozycje.Podaj_liczbe(), 0);
-    // A collection made now still builds, without overflow.
+    app.pozycje.Ustaw_identyfikator(8);
+    app.Dodaj_ksiazke("d", 2);
+    ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
+    ASSERT_EQ(app.pozycje.Podaj_liczbe(), 2);
+    EXPECT_EQ(app.tytuly.Element(0)->Podaj_identyfikator(), 6);
+    EXPECT_EQ(app.pozycje.Element(1)->Podaj_identyfikator(), 7);
+    EXPECT_EQ(app.pozycje.Element(0)->Podaj_identyfikator(), 9);
+    // One freed is taken again.
+    app.Usun_wszystko();
     TKol4<TTytul> jeszcze;
-    EXPECT_EQ(jeszcze.Podaj_identyfikator(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(jeszcze.Podaj_identyfikator(), 6);
+    EXPECT_EQ(licznik_obiektow, najwiekszy);
 }
 
 } // namespace

@@ -95,6 +95,28 @@ TEST_F(Pliki_reczne, CollectionEntriesBindTitlesThenCopies)
     EXPECT_EQ(app.pozycje.Podaj_identyfikator(), 31);
 }
 
+TEST_F(Pliki_reczne, AnIdentifierFreedByRebindingCanBeTakenAgain)
+{
+    // The third collection entry binds the copies collection again, from 3
+    // to 4; a definition may then take 3.
+    const std::string wpisy = Wpis(1, 2) + Wpis(1, 3) + Wpis(1, 4);
+    std::string plik = Plik(wpisy, Kolekcja(3, 0));
+    for (std::size_t i = 0; (i = plik.find('\n', i)) != std::string::npos; i += 2)
+        plik.insert(i, "\r");
+    Otworz_plik(plik);
+    EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 3);
+    EXPECT_EQ(app.pozycje.Podaj_identyfikator(), 4);
+    EXPECT_NE(Czytaj_bajty("proba2.txt").find("<Kod_klasy>1\r\n<Obiekt_ID><id>3\r\n<Kod_klasy>1\r\n<Obiekt_ID><id>4"),
+        std::string::npos);
+    Sprawdz_kanoniczny_zapis();
+
+    // A title's definition may take it too.
+    Otworz_plik(Plik(wpisy + Wpis(2, 6), Kolekcja(2, 1) + Kolekcja(4, 0) + Kolekcja(4, 0) + Tytul(3, "T", "A", "I")));
+    ASSERT_EQ(app.tytuly.Podaj_liczbe(), 1);
+    EXPECT_EQ(app.tytuly.Element(0)->Podaj_identyfikator(), 3);
+    Sprawdz_kanoniczny_zapis();
+}
+
 TEST_F(Pliki_reczne, RepeatedOrMissingIdentifiersCreateNoGhosts)
 {
     // Entry 6 twice and an entry with -1: neither may give an object
@@ -200,8 +222,9 @@ TEST_F(Pliki_reczne, UnboundCollectionsStayDistinctWithTheCounterAtItsLimit)
     // Neither collection is bound now; titles hold both their identifiers.
     Otworz_plik(Plik(Wpis(2, 2147483647) + Wpis(2, 3), Tytul(2147483647, "A", "a", "1") + Tytul(3, "B", "b", "2")));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
-    EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 2147483646);
-    EXPECT_EQ(app.pozycje.Podaj_identyfikator(), 2147483645);
+    // The lowest identifiers above the five collections' first ones.
+    EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 6);
+    EXPECT_EQ(app.pozycje.Podaj_identyfikator(), 7);
     Sprawdz_kanoniczny_zapis();
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 2);
 }

@@ -1,0 +1,77 @@
+// A file that holds the largest identifiers exhausts the counter; additions
+// must still reach the next saved file, for the rest of the run.
+
+#include "Aplikacja_w_katalogu.h"
+#include "Przyklad.h"
+
+#include <map>
+#include <set>
+
+namespace {
+
+class Wyczerpany_licznik : public Aplikacja_w_katalogu, public ::testing::WithParamInterface<const char*> {
+protected:
+    // The worked example with its title's identifier replaced, in the
+    // table entry and in the definition.
+    static std::string Uszkodzony(const std::string& id)
+    {
+        std::string plik = Przyklad_roboczy();
+        for (const std::string przed : { "<Kod_klasy>2\r\n<Obiekt_ID><id>", "<Nazwa_klasy>TTytul\r\n<Obiekt_ID><id>" }) {
+            const auto gdzie = plik.find(przed + "6\r\n");
+            plik.replace(gdzie + przed.size(), 1, id);
+        }
+        return plik;
+    }
+
+    void Dodaj_i_zachowaj(const std::string& nazwa, std::int32_t numer)
+    {
+        app.Dodaj_tytul(nazwa.c_str(), "Autor", ("ISBN " + nazwa).c_str());
+        app.Dodaj_ksiazke(nazwa.c_str(), numer);
+        app.Zachowaj();
+    }
+
+    // The saved file reads back to itself and holds the titles named, each
+    // copy linked to the title given (empty: to none), all identifiers distinct.
+    void Sprawdz_zapisany(const std::set<std::string>& tytuly, const std::map<std::int32_t, std::string>& pozycje)
+    {
+        const std::string zapisany = Czytaj_bajty("proba1.txt");
+        app.Usun_wszystko();
+        app.Otworz();
+        EXPECT_EQ(Czytaj_bajty("proba2.txt"), zapisany);
+        std::set<std::int32_t> ids = { app.tytuly.Podaj_identyfikator(), app.pozycje.Podaj_identyfikator() };
+        std::set<std::string> nazwy;
+        for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i) {
+            nazwy.insert(t->Podaj_nazwe());
+            ids.insert(t->Podaj_identyfikator());
+        }
+        std::map<std::int32_t, std::string> numery;
+        for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i) {
+            numery[p->Podaj_numer()] = p->Podaj_tytul() ? p->Podaj_tytul()->Podaj_nazwe() : "";
+            ids.insert(p->Podaj_identyfikator());
+        }
+        EXPECT_EQ(nazwy, tytuly);
+        EXPECT_EQ(numery, pozycje);
+        EXPECT_EQ(ids.size(), 2 + nazwy.size() + numery.size());
+        EXPECT_EQ(ids.count(-1), 0u);
+    }
+};
+
+TEST_P(Wyczerpany_licznik, AdditionsAfterTheFileAreSavedThenAndAfterACleanFile)
+{
+    // The copy's link still names 6, so it loads without a title.
+    Otworz_plik(Uszkodzony(GetParam()));
+    ASSERT_EQ(app.tytuly.Podaj_liczbe(), 1);
+    Dodaj_i_zachowaj("Nowy", 2);
+    Sprawdz_zapisany({ "Stary dom", "Nowy" }, { { 1, "" }, { 2, "Nowy" } });
+    Dodaj_i_zachowaj("Drugi", 3);
+    Sprawdz_zapisany({ "Stary dom", "Nowy", "Drugi" }, { { 1, "" }, { 2, "Nowy" }, { 3, "Drugi" } });
+
+    // The counter is never lowered: a clean file does not end this.
+    Otworz_plik(Przyklad_roboczy());
+    Dodaj_i_zachowaj("Trzeci", 4);
+    Sprawdz_zapisany({ "Stary dom", "Trzeci" }, { { 1, "Stary dom" }, { 4, "Trzeci" } });
+}
+
+INSTANTIATE_TEST_SUITE_P(Identyfikatory, Wyczerpany_licznik, ::testing::Values("99999999999", "2147483647", "2147483646"));
+
+} // namespace
