@@ -8,7 +8,6 @@
 #include <optional>
 
 class QAction;
-class QCloseEvent;
 class QFrame;
 class QMenu;
 class QMenuBar;

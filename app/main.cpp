@@ -7,6 +7,7 @@
 #include "dialogs/nowytyt.h"
 #include "dialogs/wysks.h"
 #include "dialogs/wystyt.h"
+#include "toolkit/Konwersje.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,6 +17,9 @@
 int main(int argc, char* argv[])
 {
     QApplication qt(argc, argv);
+    // Without the codec every text would be blank and every Save write empty fields.
+    if (!Sprawdz_kodowanie(Kodowanie_cp1250()))
+        return 1;
 
     auto okno = std::make_unique<Tkartexform>();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikony/wolumat.svg")));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 class TTytul;
 class TPozycja;
 
@@ -11,9 +14,6 @@ int Porownaj_ISBN(const TTytul* tytul, const void* isbn);
 int Porownaj_numer(const TPozycja* pozycja, const void* numer);
 int Porownaj_tytuly(TTytul* const* a, TTytul* const* b);
 int Porownaj_pozycje(TPozycja* const* a, TPozycja* const* b);
-
-#include <array>
-#include <cstdint>
 
 // Keys that order as Porownaj_tytuly and Porownaj_pozycje do, for
 // TKol1::Sortuj_wedlug_klucza: a title's whole name field as three

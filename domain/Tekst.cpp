@@ -2,11 +2,7 @@
 
 void Kopiuj_do_pola(char (&pole)[rozmiar_pola], const char* tekst)
 {
-    std::size_t i = 0;
-    if (tekst != nullptr)
-        for (; i + 1 < rozmiar_pola && tekst[i] != '\0' && tekst[i] != '\n'; ++i)
-            pole[i] = tekst[i];
-    pole[i] = '\0';
+    Kopiuj_do_pola(pole, tekst != nullptr ? std::string_view(tekst) : std::string_view());
 }
 
 void Kopiuj_do_pola(char (&pole)[rozmiar_pola], std::string_view tekst)

@@ -18,11 +18,19 @@ int main(int argc, char** argv)
         const std::filesystem::path sciezka = argv[i];
         if (std::filesystem::is_directory(sciezka)) {
             for (const auto& wpis : std::filesystem::directory_iterator(sciezka))
-                if (wpis.is_regular_file())
+                if (wpis.is_regular_file() && wpis.path().filename().string().front() != '.')
                     pliki.push_back(wpis.path());
-        } else {
+        } else if (std::filesystem::is_regular_file(sciezka)) {
             pliki.push_back(sciezka);
+        } else {
+            std::fprintf(stderr, "no such input: %s\n", argv[i]);
+            return 1;
         }
+    }
+    // A replay of nothing would pass whatever the target does.
+    if (pliki.empty()) {
+        std::fprintf(stderr, "no inputs to replay\n");
+        return 1;
     }
     for (const auto& plik : pliki) {
         std::ifstream wejscie(plik, std::ios::binary);

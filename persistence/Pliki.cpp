@@ -7,6 +7,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <memory>
 #include <random>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -47,12 +48,11 @@ std::string Rozwiaz_dowiazania(std::string sciezka)
 
 bool Niezmienny(const std::string& sciezka)
 {
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
+    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd.Otwarty())
         return false;
     int flagi = 0;
-    const bool odczytane = ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) == 0;
-    ::close(fd);
+    const bool odczytane = ::ioctl(fd.Numer(), FS_IOC_GETFLAGS, &flagi) == 0;
     return odczytane && (flagi & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
 }
 
@@ -67,10 +67,10 @@ void Usun_porzucone(const std::string& cel)
 {
     const std::string katalog = Katalog(cel);
     const std::string przedrostek = Przedrostek_tymczasowych(cel);
-    DIR* d = ::opendir(katalog.c_str());
+    const std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(katalog.c_str()), ::closedir);
     if (d == nullptr)
         return;
-    while (const dirent* wpis = ::readdir(d)) {
+    while (const dirent* wpis = ::readdir(d.get())) {
         const std::string nazwa = wpis->d_name;
         if (nazwa.compare(0, przedrostek.size(), przedrostek) != 0)
             continue;
@@ -79,7 +79,6 @@ void Usun_porzucone(const std::string& cel)
         if (!zywy)
             ::unlink((katalog + "/" + nazwa).c_str());
     }
-    ::closedir(d);
 }
 
 bool Zapisywalny(const std::string& cel, struct stat& st, bool& istnieje)
@@ -97,11 +96,9 @@ bool Zapisywalny(const std::string& cel, struct stat& st, bool& istnieje)
 
 void Synchronizuj_katalog(const std::string& katalog)
 {
-    const int fd = ::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    const Deskryptor fd(::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Otwarty())
+        ::fsync(fd.Numer());
 }
 
 } // namespace
@@ -118,22 +115,22 @@ Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa)
     Usun_porzucone(cel);
     std::random_device losowe;
     const std::string poczatek = Katalog(cel) + "/" + Przedrostek_tymczasowych(cel) + std::to_string(::getpid()) + "-";
-    for (int proba = 0; proba < 100 && fd < 0; ++proba) {
+    for (int proba = 0; proba < 100 && !fd.Otwarty(); ++proba) {
         tymczasowy = poczatek + std::to_string(losowe());
-        fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
+        fd = Deskryptor(::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!fd.Otwarty() && errno != EEXIST)
             break;
     }
-    if (fd < 0) {
+    if (!fd.Otwarty()) {
         tymczasowy.clear();
         return;
     }
     if (istnieje) {
         // Best effort: the replacement keeps the owner and mode of the old file.
         if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
-            [[maybe_unused]] const int wynik = ::fchown(fd, st.st_uid, st.st_gid);
+            [[maybe_unused]] const int wynik = ::fchown(fd.Numer(), st.st_uid, st.st_gid);
         }
-        if (::fchmod(fd, st.st_mode & 07777) != 0)
+        if (::fchmod(fd.Numer(), st.st_mode & 07777) != 0)
             Porzuc();
     }
 }
@@ -145,9 +142,7 @@ Zapis_bezpieczny::~Zapis_bezpieczny()
 
 void Zapis_bezpieczny::Porzuc()
 {
-    if (fd >= 0)
-        ::close(fd);
-    fd = -1;
+    fd.Zamknij();
     if (!tymczasowy.empty())
         ::unlink(tymczasowy.c_str());
     tymczasowy.clear();
@@ -155,11 +150,10 @@ void Zapis_bezpieczny::Porzuc()
 
 bool Zapis_bezpieczny::Zatwierdz()
 {
-    if (fd < 0)
+    if (!fd.Otwarty())
         return false;
-    const bool zapisany = ::fsync(fd) == 0;
-    const bool zamkniety = ::close(fd) == 0;
-    fd = -1;
+    const bool zapisany = ::fsync(fd.Numer()) == 0;
+    const bool zamkniety = fd.Zamknij();
     if (!zapisany || !zamkniety || ::rename(tymczasowy.c_str(), cel.c_str()) != 0) {
         Porzuc();
         return false;
@@ -172,14 +166,12 @@ bool Zapis_bezpieczny::Zatwierdz()
 std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
 {
     // Non-blocking, so that a FIFO under the name cannot hang the program.
-    const int fd = ::open(nazwa, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const Deskryptor fd(::open(nazwa, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.Otwarty())
         return std::nullopt;
     struct stat st { };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (::fstat(fd.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    }
     // Read in blocks, each turned while it is still in the cache; the buffer
     // is not cleared first, as every byte used is read into it.
     constexpr std::size_t blok = 1 << 20;
@@ -195,13 +187,11 @@ std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
             pojemnosc *= 2;
         }
         char* cel = dane.get() + gotowe;
-        const ssize_t n = ::read(fd, cel, blok);
+        const ssize_t n = ::read(fd.Numer(), cel, blok);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            ::close(fd);
+        if (n < 0)
             return std::nullopt;
-        }
         if (n == 0)
             break;
         const char* od = cel;
@@ -212,6 +202,5 @@ std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
         }
         gotowe = static_cast<std::size_t>(Scal_konce_linii(od, cel + n, cel) - dane.get());
     }
-    ::close(fd);
     return Tresc_pliku { std::move(dane), gotowe };
 }

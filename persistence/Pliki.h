@@ -1,5 +1,6 @@
 #pragma once
 
+#include "persistence/Deskryptor.h"
 #include "persistence/Strumien_wejsciowy.h"
 
 #include <optional>
@@ -19,8 +20,8 @@ public:
     Zapis_bezpieczny(const Zapis_bezpieczny&) = delete;
     Zapis_bezpieczny& operator=(const Zapis_bezpieczny&) = delete;
 
-    bool Otwarty() const { return fd >= 0; }
-    int Deskryptor() const { return fd; }
+    bool Otwarty() const { return fd.Otwarty(); }
+    int Numer_deskryptora() const { return fd.Numer(); }
 
     // Syncs, closes and renames; false when any step fails.
     bool Zatwierdz();
@@ -30,7 +31,7 @@ private:
 
     std::string cel;
     std::string tymczasowy;
-    int fd = -1;
+    Deskryptor fd;
 };
 
 // The whole content of a regular file with its CR LF turned into LF as it

@@ -134,7 +134,7 @@ int Tablica_obiektow::Zapisz_do_pliku(const char* nazwa)
     Zapis_bezpieczny plik(nazwa);
     if (!plik.Otwarty())
         return 0;
-    Strumien_wyjsciowy s(plik.Deskryptor());
+    Strumien_wyjsciowy s(plik.Numer_deskryptora());
     Zapisz_tablice(s);
     Zapisz_obiekty(s);
     if (!s.Oproznij())

@@ -1,7 +1,6 @@
 #include "toolkit/Konwersje.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "toolkit/Obsluga_bledow.h"
 
 #include <limits>
 
@@ -29,22 +28,69 @@ std::int32_t Na_liczbe(const QString& tekst)
     return static_cast<std::int32_t>(ujemna ? -wartosc : wartosc);
 }
 
-std::string Na_cp1250(const QString& tekst)
+Kodowanie::Kodowanie(const char* nazwa_)
+    : nazwa(QString::fromLatin1(nazwa_))
+    , koder(nazwa_, QStringConverter::Flag::Stateless)
+    , dekoder(nazwa_, QStringConverter::Flag::Stateless)
+    , poprawne(koder.isValid() && dekoder.isValid())
 {
-    QStringEncoder koder("windows-1250");
+}
+
+std::string Kodowanie::Na_bajty(const QString& tekst)
+{
+    if (!poprawne)
+        throw Blad_konwersji(QStringLiteral("Brak kodowania %1.").arg(nazwa).toStdString());
+    koder.resetState();
     const QByteArray bajty = koder.encode(tekst);
     return std::string(bajty.constData(), static_cast<std::size_t>(bajty.size()));
 }
 
+QString Kodowanie::Z_bajtow(const char* bajty)
+{
+    if (!poprawne)
+        return {};
+    dekoder.resetState();
+    return dekoder.decode(QByteArrayView(bajty));
+}
+
+bool Kodowanie::Da_sie_zapisac(const QString& tekst)
+{
+    if (!poprawne)
+        return false;
+    // A round trip: a character without a byte comes back as another one.
+    // (An encoder's error flag cannot be reused: resetting it is not
+    // guaranteed for every codec.)
+    koder.resetState();
+    dekoder.resetState();
+    return dekoder.decode(koder.encode(tekst)) == tekst;
+}
+
+Kodowanie& Kodowanie_cp1250()
+{
+    static Kodowanie cp1250("windows-1250");
+    return cp1250;
+}
+
+bool Sprawdz_kodowanie(const Kodowanie& kodowanie)
+{
+    if (kodowanie.Poprawne())
+        return true;
+    Obsluga_bledow::Pokaz_blad(nullptr,
+        QStringLiteral("Ta wersja Qt nie obsługuje kodowania %1; program nie może działać.").arg(kodowanie.Nazwa()));
+    return false;
+}
+
+std::string Na_cp1250(const QString& tekst)
+{
+    return Kodowanie_cp1250().Na_bajty(tekst);
+}
+
 QString Z_cp1250(const char* bajty)
 {
-    QStringDecoder dekoder("windows-1250");
-    return dekoder.decode(QByteArrayView(bajty));
+    return Kodowanie_cp1250().Z_bajtow(bajty);
 }
 
 bool Da_sie_zapisac_w_cp1250(const QString& tekst)
 {
-    QStringEncoder scisly("windows-1250", QStringConverter::Flag::Stateless);
-    const QByteArray bajty = scisly.encode(tekst);
-    return !scisly.hasError() && bajty.size() == tekst.size();
+    return Kodowanie_cp1250().Da_sie_zapisac(tekst);
 }

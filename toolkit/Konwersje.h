@@ -4,6 +4,8 @@
 // the windows-1250 bytes the domain holds, and back; and text to integer.
 
 #include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cstdint>
 #include <stdexcept>
@@ -19,7 +21,36 @@ public:
 // Anything else raises Blad_konwersji quoting the text.
 std::int32_t Na_liczbe(const QString& tekst);
 
+// A codec by name, built once and reused: a grid converts every visible
+// cell at each repaint. A Qt without the codec gives one that is not
+// Poprawne; encoding with it raises Blad_konwersji rather than give empty
+// text that a Save would write.
+class Kodowanie {
+public:
+    explicit Kodowanie(const char* nazwa);
+
+    bool Poprawne() const { return poprawne; }
+    const QString& Nazwa() const { return nazwa; }
+
+    std::string Na_bajty(const QString& tekst);
+    QString Z_bajtow(const char* bajty);
+    // Whether every character has a byte in this codec.
+    bool Da_sie_zapisac(const QString& tekst);
+
+private:
+    QString nazwa;
+    QStringEncoder koder;
+    QStringDecoder dekoder;
+    bool poprawne;
+};
+
+// The program's windows-1250 codec.
+Kodowanie& Kodowanie_cp1250();
+
+// At start-up: false, after saying so in the error message box, when the
+// codec is missing; the program must then not run.
+bool Sprawdz_kodowanie(const Kodowanie& kodowanie);
+
 std::string Na_cp1250(const QString& tekst);
 QString Z_cp1250(const char* bajty);
-// Whether every character has a windows-1250 byte.
 bool Da_sie_zapisac_w_cp1250(const QString& tekst);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QStatusTipEvent>
 #include <QWidget>
 
@@ -38,7 +39,12 @@ void Ustaw_podpowiedz(QAction* pozycja, const QString& podpowiedz)
 
 Podpowiedzi& Podpowiedzi::Aplikacji()
 {
-    static Podpowiedzi* jedyna = new Podpowiedzi(qApp);
+    // The application object owns it as a child and deletes it when it ends;
+    // the guarded pointer then forgets it, and a later application gets its own.
+    static QPointer<Podpowiedzi> jedyna;
+    Q_ASSERT(qApp != nullptr);
+    if (jedyna.isNull())
+        jedyna = new Podpowiedzi(qApp);
     return *jedyna;
 }
 

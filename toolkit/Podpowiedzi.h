@@ -22,7 +22,8 @@ void Ustaw_podpowiedz(QAction* pozycja, const QString& podpowiedz);
 class Podpowiedzi : public QObject {
     Q_OBJECT
 public:
-    // The one instance, watching the whole application once it exists.
+    // The one instance of the running application, watching all of it; a
+    // child of the application object. Needs the application object.
     static Podpowiedzi& Aplikacji();
 
     QString Tekst() const { return tekst; }

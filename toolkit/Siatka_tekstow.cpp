@@ -86,13 +86,15 @@ public:
     void Ustaw_kolumny(int nowe)
     {
         nowe = std::max(nowe, 0);
-        beginResetModel();
+        // Allocated before the reset begins, so that running out of memory
+        // leaves no reset open.
         std::vector<char> przeniesione(
             static_cast<std::size_t>(wiersze) * static_cast<std::size_t>(nowe) * rozmiar_komorki, '\0');
         for (int w = 0; w < wiersze; ++w)
             for (int k = 0; k < std::min(nowe, kolumny); ++k)
                 std::memcpy(&przeniesione[(static_cast<std::size_t>(w) * nowe + k) * rozmiar_komorki],
                     &dane[Przesuniecie(k, w)], rozmiar_komorki);
+        beginResetModel();
         dane.swap(przeniesione);
         kolumny = nowe;
         endResetModel();

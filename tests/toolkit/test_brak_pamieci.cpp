@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sys/resource.h>
@@ -96,6 +97,32 @@ int Dodawanie()
     return Spojna(app) ? 0 : 6;
 }
 
+long Otwarte_deskryptory()
+{
+    long n = 0;
+    for ([[maybe_unused]] const auto& wpis : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+// Opens of a file larger than the room left: each fails for lack of memory
+// after the file was opened, and must still close it.
+int Deskryptory()
+{
+    int bledy = 0;
+    Obsluga_bledow::Przechwytuj([&](const QString& tekst) { bledy += tekst == QStringLiteral("Brak pamięci."); });
+    Zapisz_bajty("proba1.txt", std::string(64 << 20, 'x'));
+    TKlasaAplikacji app;
+    const long przed = Otwarte_deskryptory();
+    Ogranicz(static_cast<rlim_t>(Rozmiar_przestrzeni_adresowej() + (16 << 20)));
+    for (int i = 0; i < 5; ++i)
+        Obsluga_bledow::Wykonaj_polecenie(nullptr, [&] { app.Otworz(); });
+    Ogranicz(RLIM_INFINITY);
+    if (bledy != 5)
+        return 7;
+    return Otwarte_deskryptory() == przed ? 0 : 8;
+}
+
 int W_procesie_potomnym(int (*przebieg)())
 {
     const pid_t dziecko = ::fork();
@@ -115,6 +142,7 @@ TEST(Brak_pamieci, ReachesTheHandlerAndLeavesDataConsistent)
     Katalog_tymczasowy katalog;
     EXPECT_EQ(W_procesie_potomnym(Otwieranie), 0);
     EXPECT_EQ(W_procesie_potomnym(Dodawanie), 0);
+    EXPECT_EQ(W_procesie_potomnym(Deskryptory), 0);
 }
 
 } // namespace

@@ -39,6 +39,8 @@ Okna_testowe::Okna_testowe()
 
 Okna_testowe::~Okna_testowe()
 {
+    // An action inside a dialog that never opened checked nothing.
+    EXPECT_EQ(czekajace, 0) << "a dialog that the test waited for never opened";
     ksiazki.reset();
     nowa_ksiazka.reset();
     tytuly.reset();
@@ -50,14 +52,16 @@ Okna_testowe::~Okna_testowe()
 
 void Okna_testowe::Gdy_otwarty(std::function<void(QDialog*)> dzialanie)
 {
+    ++czekajace;
     auto* czasomierz = new QTimer(okno.get());
     czasomierz->setInterval(5);
-    QObject::connect(czasomierz, &QTimer::timeout, czasomierz, [czasomierz, dzialanie = std::move(dzialanie)] {
+    QObject::connect(czasomierz, &QTimer::timeout, czasomierz, [this, czasomierz, dzialanie = std::move(dzialanie)] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !dialog->isVisible())
             return;
         czasomierz->stop();
         czasomierz->deleteLater();
+        --czekajace;
         dzialanie(dialog);
         // Whatever the action left open is closed, so no test can hang.
         if (dialog->isVisible())
@@ -105,6 +109,7 @@ std::vector<QString> Okna_testowe::Lista(QAction* polecenie, const Siatka_teksto
 {
     std::vector<QString> wiersze;
     Gdy_otwarty([&](QDialog* d) {
+        EXPECT_TRUE(siatka->isVisible()) << "a list shows its grid";
         wiersze = Wiersze(siatka);
         QTest::keyClick(d, zamkniecie);
     });

@@ -48,6 +48,7 @@ protected:
 
     Katalog_tymczasowy katalog;
     std::vector<QString> bledy;
+    int czekajace = 0; // actions of Gdy_otwarty not run yet
     std::unique_ptr<Tkartexform> okno;
     std::unique_ptr<TAboutBox> o_programie;
     std::unique_ptr<TOKTytulDlg> nowy_tytul;

@@ -1,9 +1,21 @@
 #include "toolkit/Konwersje.h"
+#include "toolkit/Obsluga_bledow.h"
 #include "toolkit/Podpowiedzi.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// The text that the conversion raises, or none when it raises nothing.
+std::string Komunikat_bledu(const QString& tekst)
+{
+    try {
+        Na_liczbe(tekst);
+    } catch (const Blad_konwersji& blad) {
+        return blad.what();
+    }
+    return "(nothing raised)";
+}
 
 TEST(Konwersje, NumbersTakeBlanksSignAndDigitsWithin32Bits)
 {
@@ -15,11 +27,7 @@ TEST(Konwersje, NumbersTakeBlanksSignAndDigitsWithin32Bits)
     for (const char* zly :
         { "abc", "2147483648", "-2147483649", "1 2", "0x10", "-", "", "12a", "99999999999999999999" })
         EXPECT_THROW(Na_liczbe(QString::fromUtf8(zly)), Blad_konwersji) << zly;
-    try {
-        Na_liczbe("x1");
-    } catch (const Blad_konwersji& blad) {
-        EXPECT_STREQ(blad.what(), "„x1” nie jest poprawną liczbą całkowitą");
-    }
+    EXPECT_EQ(Komunikat_bledu("x1"), "„x1” nie jest poprawną liczbą całkowitą");
 }
 
 TEST(Konwersje, PolishLettersCrossAsWindows1250)
@@ -33,6 +41,23 @@ TEST(Konwersje, PolishLettersCrossAsWindows1250)
     EXPECT_TRUE(Da_sie_zapisac_w_cp1250(tekst));
     EXPECT_FALSE(Da_sie_zapisac_w_cp1250(QStringLiteral("日本")));
     EXPECT_FALSE(Da_sie_zapisac_w_cp1250(QString::fromUtf8("\xF0\x9F\x98\x80"))); // an emoji
+}
+
+TEST(Konwersje, AMissingCodecIsReportedAndNeverGivesEmptyText)
+{
+    QString komunikat;
+    Obsluga_bledow::Przechwytuj([&](const QString& tekst) { komunikat = tekst; });
+    Kodowanie brak("no-such-codec-1250");
+    EXPECT_FALSE(brak.Poprawne());
+    EXPECT_FALSE(Sprawdz_kodowanie(brak));
+    EXPECT_TRUE(komunikat.contains(QStringLiteral("no-such-codec-1250"))) << komunikat.toStdString();
+    EXPECT_THROW(brak.Na_bajty(QStringLiteral("Lalka")), Blad_konwersji);
+    EXPECT_FALSE(brak.Da_sie_zapisac(QStringLiteral("Lalka")));
+
+    komunikat.clear();
+    EXPECT_TRUE(Sprawdz_kodowanie(Kodowanie_cp1250()));
+    EXPECT_TRUE(komunikat.isEmpty());
+    Obsluga_bledow::Przechwytuj(nullptr);
 }
 
 TEST(Konwersje, HintSplitsAtFirstBar)
