@@ -1,8 +1,15 @@
-// Arbitrary bytes as the data file, through the real Open path. Aborts when
-// the loaded library breaks an invariant, or when a Save of it does not read
-// back to the same file and the same titles and copies.
+// Arbitrary bytes as the data file, through the real Open path, then a short
+// session of what a user does next. Aborts when the loaded library breaks an
+// invariant, when a Save of it does not read back to the same file and the
+// same titles and copies, or when an addition that the rules accept is
+// missing from the next saved file.
+//
+// Input: the file, optionally followed by "\n#SESJA\n" and the session's
+// script, one operation per byte and its arguments (see Sesja); without
+// the marker a fixed script runs.
 
 #include "Katalog_roboczy.h"
+#include "domain/Porownania.h"
 #include "domain/TKlasaAplikacji.h"
 
 #include <cstdint>
@@ -12,6 +19,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -78,15 +86,139 @@ Stan Sprawdz(const TKlasaAplikacji& app)
     return stan;
 }
 
+// What a user can do after the Open, and what must then hold.
+class Sesja {
+public:
+    explicit Sesja(TKlasaAplikacji& app)
+        : app(app)
+    {
+    }
+
+    void Wykonaj(std::string_view skrypt)
+    {
+        std::size_t i = 0;
+        auto bajt = [&] { return i < skrypt.size() ? static_cast<unsigned char>(skrypt[i++]) : 0u; };
+        for (int krok = 0; krok < 32 && i < skrypt.size(); ++krok) {
+            switch (bajt() % 6) {
+            case 0: { // New title: an existing or a fresh name and ISBN; an empty author sometimes
+                const unsigned n = bajt(), a = bajt(), b = bajt();
+                Nowy_tytul(Tekst(n, "N"), a % 5 == 0 ? "" : "Autor", Tekst(b, "I"));
+                break;
+            }
+            case 1: { // New book of a title by name, present or not
+                const unsigned n = bajt(), numer = bajt();
+                Nowa_ksiazka(Tekst(n, "N"), static_cast<std::int32_t>(numer % 16) - 2);
+                break;
+            }
+            case 2:
+                app.tytuly.Sortuj_wedlug_klucza(Klucz_tytulu);
+                break;
+            case 3:
+                app.pozycje.Sortuj_wedlug_klucza(Klucz_pozycji);
+                break;
+            case 4:
+                Zachowaj_i_sprawdz();
+                break;
+            case 5: // Open: what was not saved is gone
+                app.Usun_wszystko();
+                app.Otworz();
+                dodane.resize(zapisane);
+                Sprawdz(app);
+                break;
+            }
+        }
+        Zachowaj_i_sprawdz();
+    }
+
+private:
+    // An addition the rules accept: a title, or a copy (with its title's name).
+    struct Dodane {
+        bool tytul;
+        std::string nazwa, autor, isbn;
+        std::int32_t numer;
+    };
+
+    // A text of a loaded title (high bit set) or one of a few fresh ones.
+    std::string Tekst(unsigned bajt, const char* przedrostek) const
+    {
+        if ((bajt & 0x80) != 0 && app.tytuly.Podaj_liczbe() > 0) {
+            const TTytul* t = app.tytuly.Element(static_cast<std::int32_t>(bajt & 0x7f) % app.tytuly.Podaj_liczbe());
+            return przedrostek[0] == 'N' ? t->Podaj_nazwe() : t->Podaj_ISBN();
+        }
+        return przedrostek + std::to_string(bajt % 6);
+    }
+
+    // As the window calls it: three non-empty texts, then the application
+    // object, which refuses an ISBN that is held.
+    void Nowy_tytul(const std::string& nazwa, const std::string& autor, const std::string& isbn)
+    {
+        if (nazwa.empty() || autor.empty() || isbn.empty())
+            return;
+        bool wolny = true;
+        for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
+            wolny = wolny && isbn != t->Podaj_ISBN();
+        app.Dodaj_tytul(nazwa.c_str(), autor.c_str(), isbn.c_str());
+        if (wolny)
+            dodane.push_back({ true, nazwa, autor, isbn, 0 });
+    }
+
+    void Nowa_ksiazka(const std::string& nazwa, std::int32_t numer)
+    {
+        bool wolny = true, tytul = false;
+        for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i)
+            wolny = wolny && p->Podaj_numer() != numer;
+        for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
+            tytul = tytul || nazwa == t->Podaj_nazwe();
+        app.Dodaj_ksiazke(nazwa.c_str(), numer);
+        if (wolny && tytul)
+            dodane.push_back({ false, nazwa, "", "", numer });
+    }
+
+    // Save, then Open what was saved: the same bytes come back, every accepted
+    // addition is there, copies linked to a title of their name.
+    void Zachowaj_i_sprawdz()
+    {
+        app.Zachowaj();
+        const std::string zapisany = Czytaj("proba1.txt");
+        app.Usun_wszystko();
+        app.Otworz();
+        Wymagaj(Czytaj("proba2.txt") == zapisany, "a saved session opens to the same bytes");
+        Sprawdz(app);
+        for (const Dodane& d : dodane) {
+            bool jest = false;
+            if (d.tytul) {
+                for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
+                    jest = jest || (d.nazwa == t->Podaj_nazwe() && d.autor == t->Podaj_autora() && d.isbn == t->Podaj_ISBN());
+            } else {
+                for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i)
+                    jest = jest || (p->Podaj_numer() == d.numer && p->Podaj_tytul() != nullptr && d.nazwa == p->Podaj_tytul()->Podaj_nazwe());
+            }
+            Wymagaj(jest, "every accepted addition is in the next saved file, linked");
+        }
+        zapisane = dodane.size();
+    }
+
+    TKlasaAplikacji& app;
+    std::vector<Dodane> dodane;
+    std::size_t zapisane = 0;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar)
 {
     Przejdz_do_katalogu_roboczego();
     static TKlasaAplikacji app;
+    const std::string_view wejscie(reinterpret_cast<const char*>(dane), rozmiar);
+    constexpr std::string_view znacznik = "\n#SESJA\n";
+    const std::size_t gdzie = wejscie.rfind(znacznik);
+    const std::string_view plik_danych = gdzie == std::string_view::npos ? wejscie : wejscie.substr(0, gdzie);
+    // A new title, a copy of it, a copy of a missing title, both lists, Save.
+    const std::string_view skrypt
+        = gdzie == std::string_view::npos ? std::string_view("\0\1\1\1\1\1\5\1\3\6\2\3\4", 13) : wejscie.substr(gdzie + znacznik.size());
     {
         std::ofstream plik("proba1.txt", std::ios::binary | std::ios::trunc);
-        plik.write(reinterpret_cast<const char*>(dane), static_cast<std::streamsize>(rozmiar));
+        plik.write(plik_danych.data(), static_cast<std::streamsize>(plik_danych.size()));
     }
     app.Usun_wszystko();
     app.Otworz();
@@ -110,6 +242,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         const long odwrocony = tytul < 0 ? -1 : static_cast<long>(n) - 1 - tytul;
         Wymagaj(ponowny.pozycje[m - 1 - i] == Pozycja(numer, odwrocony, id), "copies come back reversed, linked");
     }
+    Sesja(app).Wykonaj(skrypt);
     app.Usun_wszystko();
     return 0;
 }
