@@ -1,0 +1,7 @@
+// Linked with the whole core library and nothing else: the link fails if the
+// core needs a symbol from outside itself.
+
+int main()
+{
+    return 0;
+}
