@@ -12,13 +12,7 @@ TAboutBox::TAboutBox(QWidget* rodzic)
     , ui(std::make_unique<Ui::TAboutBox>())
 {
     ui->setupUi(this);
-    Panel1 = ui->Panel1;
-    OKButton = ui->OKButton;
-    ProgramIcon = ui->ProgramIcon;
-    Nazwa = ui->Nazwa;
-    Wersja = ui->Wersja;
-    Autor = ui->Autor;
-    ProgramIcon->setPixmap(QIcon(QStringLiteral(":/ikony/wolumat.svg")).pixmap(QSize(32, 32)));
+    ui->ProgramIcon->setPixmap(QIcon(QStringLiteral(":/ikony/wolumat.svg")).pixmap(QSize(32, 32)));
     Ustaw_ramke_dialogu(this);
 }
 
@@ -27,5 +21,5 @@ TAboutBox::~TAboutBox() = default;
 void TAboutBox::showEvent(QShowEvent* zdarzenie)
 {
     Okno_dialogowe::showEvent(zdarzenie);
-    OKButton->setFocus();
+    ui->OKButton->setFocus();
 }

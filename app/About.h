@@ -4,10 +4,6 @@
 
 #include <memory>
 
-class QFrame;
-class QLabel;
-class QPushButton;
-
 namespace Ui {
 class TAboutBox;
 }
@@ -17,13 +13,6 @@ class TAboutBox : public Okno_dialogowe {
 public:
     explicit TAboutBox(QWidget* rodzic = nullptr);
     ~TAboutBox() override;
-
-    QFrame* Panel1;
-    QPushButton* OKButton;
-    QLabel* ProgramIcon;
-    QLabel* Nazwa;
-    QLabel* Wersja;
-    QLabel* Autor;
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;

@@ -34,54 +34,36 @@ Tkartexform::Tkartexform(QWidget* rodzic)
 {
     Zarejestruj_zasoby();
     ui->setupUi(this);
-    SDIAppMenu = ui->SDIAppMenu;
-    FileMenu = ui->FileMenu;
-    OpenItem = ui->OpenItem;
-    SaveItem = ui->SaveItem;
-    ExitItem = ui->ExitItem;
-    Help1 = ui->Help1;
-    About1 = ui->About1;
-    SpeedPanel = ui->SpeedPanel;
-    OpenBtn = ui->OpenBtn;
-    SaveBtn = ui->SaveBtn;
-    ExitBtn = ui->ExitBtn;
-    StatusBar = ui->StatusBar;
-    Edit1 = ui->Edit1;
-    Nowytytul1 = ui->Nowytytul1;
-    Nowaksiazka1 = ui->Nowaksiazka1;
-    Wyswietl1 = ui->Wyswietl1;
-    Tytuly1 = ui->Tytuly1;
-    Ksiazki1 = ui->Ksiazki1;
-    N1 = FileMenu->actions().at(2);
-    N1->setObjectName(QStringLiteral("N1"));
+    // A form names the separator but cannot make an action one.
+    ui->N1->setSeparator(true);
 
     // Resizable, with a minimise button and no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     move(polozenie_okna);
 
-    Ustaw_podpowiedz(OpenItem, QStringLiteral("Otworz plik"));
-    Ustaw_podpowiedz(SaveItem, QStringLiteral("Zachowaj bieżący plik"));
-    Ustaw_podpowiedz(ExitItem, QStringLiteral("Koniec programu"));
-    Ustaw_podpowiedz(OpenBtn, QStringLiteral("Otwórz"));
-    Ustaw_podpowiedz(ExitBtn, QStringLiteral("Wyjście|"));
-    Ustaw_podpowiedz(SaveBtn, QStringLiteral("Zachowaj"));
-    StatusBar->setSizeGripEnabled(true);
+    Ustaw_podpowiedz(ui->OpenItem, QStringLiteral("Otworz plik"));
+    Ustaw_podpowiedz(ui->SaveItem, QStringLiteral("Zachowaj bieżący plik"));
+    Ustaw_podpowiedz(ui->ExitItem, QStringLiteral("Koniec programu"));
+    Ustaw_podpowiedz(ui->OpenBtn, QStringLiteral("Otwórz"));
+    Ustaw_podpowiedz(ui->ExitBtn, QStringLiteral("Wyjście|"));
+    Ustaw_podpowiedz(ui->SaveBtn, QStringLiteral("Zachowaj"));
+    ui->StatusBar->setSizeGripEnabled(true);
 
     // The menu items are paired with their handlers as the names cross over:
     // the data menu's title item opens the new-title dialog, the view menu's
     // the titles list.
-    Polacz(OpenItem, &Tkartexform::OpenItemClick);
-    Polacz(SaveItem, &Tkartexform::SaveItemClick);
-    Polacz(ExitItem, &Tkartexform::ExitItemClick);
-    Polacz(About1, &Tkartexform::About1Click);
-    Polacz(Nowytytul1, &Tkartexform::Tytuly1Click);
-    Polacz(Nowaksiazka1, &Tkartexform::Ksiazki1Click);
-    Polacz(Tytuly1, &Tkartexform::Tytuly2Click);
-    Polacz(Ksiazki1, &Tkartexform::Ksiazki2Click);
-    Polacz(OpenBtn, &Tkartexform::OpenItemClick);
-    Polacz(ExitBtn, &Tkartexform::ExitItemClick);
-    Polacz(SaveBtn, &Tkartexform::SaveItemClick);
+    Polacz(ui->OpenItem, &Tkartexform::OpenItemClick);
+    Polacz(ui->SaveItem, &Tkartexform::SaveItemClick);
+    Polacz(ui->ExitItem, &Tkartexform::ExitItemClick);
+    Polacz(ui->About1, &Tkartexform::About1Click);
+    Polacz(ui->Nowytytul1, &Tkartexform::Tytuly1Click);
+    Polacz(ui->Nowaksiazka1, &Tkartexform::Ksiazki1Click);
+    Polacz(ui->Tytuly1, &Tkartexform::Tytuly2Click);
+    Polacz(ui->Ksiazki1, &Tkartexform::Ksiazki2Click);
+    Polacz(ui->OpenBtn, &Tkartexform::OpenItemClick);
+    Polacz(ui->ExitBtn, &Tkartexform::ExitItemClick);
+    Polacz(ui->SaveBtn, &Tkartexform::SaveItemClick);
 
     FormCreate(this);
     aplikacja_okna.emplace();
@@ -124,7 +106,7 @@ void Tkartexform::FormCreate(QObject*)
 
 void Tkartexform::ShowHint(QObject*)
 {
-    StatusBar->showMessage(Podpowiedzi::Aplikacji().Tekst());
+    ui->StatusBar->showMessage(Podpowiedzi::Aplikacji().Tekst());
 }
 
 void Tkartexform::ExitItemClick(QObject*)

@@ -8,10 +8,6 @@
 #include <optional>
 
 class QAction;
-class QFrame;
-class QMenu;
-class QMenuBar;
-class QStatusBar;
 class QToolButton;
 
 namespace Ui {
@@ -27,27 +23,6 @@ public:
     ~Tkartexform() override;
 
     TKlasaAplikacji& Aplikacja() { return *aplikacja_okna; }
-
-    // Components, by the names the rest of the program and the tests use.
-    QMenuBar* SDIAppMenu;
-    QMenu* FileMenu;
-    QAction* OpenItem;
-    QAction* SaveItem;
-    QAction* ExitItem;
-    QAction* N1;
-    QMenu* Help1;
-    QAction* About1;
-    QFrame* SpeedPanel;
-    QToolButton* OpenBtn;
-    QToolButton* SaveBtn;
-    QToolButton* ExitBtn;
-    QStatusBar* StatusBar;
-    QMenu* Edit1;
-    QAction* Nowytytul1;
-    QAction* Nowaksiazka1;
-    QMenu* Wyswietl1;
-    QAction* Tytuly1;
-    QAction* Ksiazki1;
 
     void ShowHint(QObject* Sender);
     void ExitItemClick(QObject* Sender);

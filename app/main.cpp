@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -21,21 +20,17 @@ int main(int argc, char* argv[])
     if (!Sprawdz_kodowanie(Kodowanie_cp1250()))
         return 1;
 
-    auto okno = std::make_unique<Tkartexform>();
+    // The main window owns the dialogs as their Qt parent.
+    Tkartexform okno;
+    kartexform = &okno;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikony/wolumat.svg")));
-    kartexform = okno.get();
-    auto o_programie = std::make_unique<TAboutBox>(okno.get());
-    AboutBox = o_programie.get();
-    auto nowy_tytul = std::make_unique<TOKTytulDlg>(okno.get());
-    OKTytulDlg = nowy_tytul.get();
-    auto tytuly = std::make_unique<TOKWystytulyDlg>(okno.get());
-    OKWystytulyDlg = tytuly.get();
-    auto nowa_ksiazka = std::make_unique<TOKKsiazkaDlg>(okno.get());
-    OKKsiazkaDlg = nowa_ksiazka.get();
-    auto ksiazki = std::make_unique<TOKWysKsiazkiDlg>(okno.get());
-    OKWysKsiazkiDlg = ksiazki.get();
+    AboutBox = new TAboutBox(&okno);
+    OKTytulDlg = new TOKTytulDlg(&okno);
+    OKWystytulyDlg = new TOKWystytulyDlg(&okno);
+    OKKsiazkaDlg = new TOKKsiazkaDlg(&okno);
+    OKWysKsiazkiDlg = new TOKWysKsiazkiDlg(&okno);
 
-    okno->show();
+    okno.show();
     QApplication::exec();
     return 0;
 }

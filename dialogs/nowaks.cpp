@@ -1,8 +1,8 @@
 #include "dialogs/nowaks.h"
 
+#include "dialogs/Pola_wpisu.h"
 #include "dialogs/ui_nowaks.h"
 #include "toolkit/Konwersje.h"
-#include "toolkit/Okna_dialogowe.h"
 
 TOKKsiazkaDlg* OKKsiazkaDlg = nullptr;
 
@@ -11,15 +11,7 @@ TOKKsiazkaDlg::TOKKsiazkaDlg(QWidget* rodzic)
     , ui(std::make_unique<Ui::TOKKsiazkaDlg>())
 {
     ui->setupUi(this);
-    OKBtn = ui->OKBtn;
-    CancelBtn = ui->CancelBtn;
-    Bevel1 = ui->Bevel1;
-    Numer = ui->Numer;
-    edytnum = ui->edytnum;
-    Label1 = ui->Label1;
-    edyttytul = ui->edyttytul;
-    Ustaw_pole_tekstowe(edytnum);
-    Ustaw_pole_tekstowe(edyttytul);
+    Przygotuj_pola({ ui->edytnum, ui->edyttytul });
     Ustaw_ramke_dialogu(this);
 }
 
@@ -27,15 +19,12 @@ TOKKsiazkaDlg::~TOKKsiazkaDlg() = default;
 
 bool TOKKsiazkaDlg::Execute()
 {
-    edytnum->clear();
-    edyttytul->clear();
-    edytnum->setFocus();
-    if (exec() != QDialog::Accepted)
+    if (!Pokaz_z_pustymi_polami(*this, { ui->edytnum, ui->edyttytul }))
         return false;
     char robocze[rozmiar_pola];
-    Kopiuj_do_pola(robocze, Na_cp1250(edytnum->text()).c_str());
+    Przepisz(robocze, *ui->edytnum);
     // A failed conversion leaves here with both fields as they were.
     numer = robocze[0] == '\0' ? 0 : Na_liczbe(Z_cp1250(robocze));
-    Kopiuj_do_pola(nazwa_tytulu, Na_cp1250(edyttytul->text()).c_str());
+    Przepisz(nazwa_tytulu, *ui->edyttytul);
     return true;
 }

@@ -7,11 +7,6 @@
 #include <cstdint>
 #include <memory>
 
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace Ui {
 class TOKKsiazkaDlg;
 }
@@ -26,14 +21,6 @@ public:
     // Shows the dialog with empty boxes; on OK fills numer and nazwa_tytulu.
     // A number text that is no integer raises Blad_konwersji.
     bool Execute();
-
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-    QFrame* Bevel1;
-    QLabel* Numer;
-    QLineEdit* edytnum;
-    QLabel* Label1;
-    QLineEdit* edyttytul;
 
     std::int32_t numer = 0;
     char nazwa_tytulu[rozmiar_pola] = {};

@@ -6,11 +6,6 @@
 
 #include <memory>
 
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace Ui {
 class TOKTytulDlg;
 }
@@ -24,16 +19,6 @@ public:
 
     // Shows the dialog with empty boxes; on OK copies them into the fields.
     bool Execute();
-
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-    QFrame* Bevel1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLineEdit* edytnazwa;
-    QLineEdit* edytautor;
-    QLineEdit* edytISBN;
 
     // The last confirmed entry, as windows-1250 text.
     char nazwa[rozmiar_pola] = {};

@@ -4,7 +4,6 @@
 #include "domain/Porownania.h"
 #include "domain/TKlasaAplikacji.h"
 #include "domain/TTytul.h"
-#include "toolkit/Okna_dialogowe.h"
 #include "toolkit/Siatka_tekstow.h"
 
 #include <string>
@@ -12,16 +11,11 @@
 TOKWysKsiazkiDlg* OKWysKsiazkiDlg = nullptr;
 
 TOKWysKsiazkiDlg::TOKWysKsiazkiDlg(QWidget* rodzic)
-    : Okno_dialogowe(rodzic)
+    : Okno_listy(rodzic)
     , ui(std::make_unique<Ui::TOKWysKsiazkiDlg>())
 {
     ui->setupUi(this);
-    OKBtn = ui->OKBtn;
-    CancelBtn = ui->CancelBtn;
-    Bevel1 = ui->Bevel1;
-    StringGrid1 = ui->StringGrid1;
-    StringGrid1->setAccessibleName(QStringLiteral("Książki"));
-    StringGrid1->Ustaw_ColCount(5);
+    Przygotuj_siatke(*ui->StringGrid1, QStringLiteral("Książki"), 5);
     Ustaw_ramke_dialogu(this);
 }
 
@@ -35,39 +29,23 @@ void TOKWysKsiazkiDlg::Wypelnij()
     // The order of Sortuj with Porownaj_pozycje, reached without chasing every
     // element through memory at each comparison.
     pozycje->Sortuj_wedlug_klucza(Klucz_pozycji);
-    {
-        Wypelnianie_siatki wypelnianie(*StringGrid1);
-        StringGrid1->Ustaw_RowCount(pozycje->Podaj_liczbe() + 1);
-        StringGrid1->Ustaw_Cells(0, 0, QStringLiteral("L.p."));
-        StringGrid1->Ustaw_Cells(1, 0, QStringLiteral("Numer"));
-        StringGrid1->Ustaw_Cells(2, 0, QStringLiteral("Tytuł"));
-        StringGrid1->Ustaw_Cells(3, 0, QStringLiteral("Autor"));
-        StringGrid1->Ustaw_Cells(4, 0, QStringLiteral("ISBN"));
-        for (std::int32_t p = 0; const TPozycja* pozycja = pozycje->Element(p); ++p) {
-            // Copies and their titles lie scattered in memory: ask for later
-            // ones early, the copy first and its title once the copy is near.
-            __builtin_prefetch(pozycje->Element(p + 32));
-            if (const TPozycja* dalej = pozycje->Element(p + 16))
-                __builtin_prefetch(dalej->Podaj_tytul());
-            const int r = p + 1;
-            StringGrid1->Ustaw_komorke_cp1250(0, r, std::to_string(r).c_str());
-            StringGrid1->Ustaw_komorke_cp1250(1, r, std::to_string(pozycja->Podaj_numer()).c_str());
-            // A copy whose title did not resolve on Open shows empty title cells.
-            if (const TTytul* tytul = pozycja->Podaj_tytul()) {
-                StringGrid1->Ustaw_komorke_cp1250(2, r, tytul->Podaj_nazwe());
-                StringGrid1->Ustaw_komorke_cp1250(3, r, tytul->Podaj_autora());
-                StringGrid1->Ustaw_komorke_cp1250(4, r, tytul->Podaj_ISBN());
-            } else {
-                for (int kolumna = 2; kolumna <= 4; ++kolumna)
-                    StringGrid1->Ustaw_komorke_cp1250(kolumna, r, "");
-            }
-        }
+    Siatka_tekstow& siatka = *ui->StringGrid1;
+    Wypelnianie_siatki wypelnianie(siatka);
+    Przygotuj_wiersze(siatka, pozycje->Podaj_liczbe(),
+        { QStringLiteral("L.p."), QStringLiteral("Numer"), QStringLiteral("Tytuł"), QStringLiteral("Autor"),
+            QStringLiteral("ISBN") });
+    for (std::int32_t p = 0; const TPozycja* pozycja = pozycje->Element(p); ++p) {
+        // Copies and their titles lie scattered in memory: ask for later
+        // ones early, the copy first and its title once the copy is near.
+        __builtin_prefetch(pozycje->Element(p + 32));
+        if (const TPozycja* dalej = pozycje->Element(p + 16))
+            __builtin_prefetch(dalej->Podaj_tytul());
+        const int r = p + 1;
+        siatka.Ustaw_komorke_cp1250(1, r, std::to_string(pozycja->Podaj_numer()).c_str());
+        // A copy whose title did not resolve on Open shows empty title cells.
+        const TTytul* tytul = pozycja->Podaj_tytul();
+        siatka.Ustaw_komorke_cp1250(2, r, tytul ? tytul->Podaj_nazwe() : "");
+        siatka.Ustaw_komorke_cp1250(3, r, tytul ? tytul->Podaj_autora() : "");
+        siatka.Ustaw_komorke_cp1250(4, r, tytul ? tytul->Podaj_ISBN() : "");
     }
-}
-
-bool TOKWysKsiazkiDlg::Execute()
-{
-    Wypelnij();
-    exec();
-    return true;
 }

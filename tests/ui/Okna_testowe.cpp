@@ -23,16 +23,11 @@ Okna_testowe::Okna_testowe()
     Obsluga_bledow::Przechwytuj([this](const QString& tekst) { bledy.push_back(tekst); });
     okno = std::make_unique<Tkartexform>();
     kartexform = okno.get();
-    o_programie = std::make_unique<TAboutBox>(okno.get());
-    AboutBox = o_programie.get();
-    nowy_tytul = std::make_unique<TOKTytulDlg>(okno.get());
-    OKTytulDlg = nowy_tytul.get();
-    tytuly = std::make_unique<TOKWystytulyDlg>(okno.get());
-    OKWystytulyDlg = tytuly.get();
-    nowa_ksiazka = std::make_unique<TOKKsiazkaDlg>(okno.get());
-    OKKsiazkaDlg = nowa_ksiazka.get();
-    ksiazki = std::make_unique<TOKWysKsiazkiDlg>(okno.get());
-    OKWysKsiazkiDlg = ksiazki.get();
+    AboutBox = o_programie = new TAboutBox(okno.get());
+    OKTytulDlg = nowy_tytul = new TOKTytulDlg(okno.get());
+    OKWystytulyDlg = tytuly = new TOKWystytulyDlg(okno.get());
+    OKKsiazkaDlg = nowa_ksiazka = new TOKKsiazkaDlg(okno.get());
+    OKWysKsiazkiDlg = ksiazki = new TOKWysKsiazkiDlg(okno.get());
     okno->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(okno.get()));
 }
@@ -41,11 +36,6 @@ Okna_testowe::~Okna_testowe()
 {
     // An action inside a dialog that never opened checked nothing.
     EXPECT_EQ(czekajace, 0) << "a dialog that the test waited for never opened";
-    ksiazki.reset();
-    nowa_ksiazka.reset();
-    tytuly.reset();
-    nowy_tytul.reset();
-    o_programie.reset();
     okno.reset();
     Obsluga_bledow::Przechwytuj(nullptr);
 }
@@ -73,22 +63,22 @@ void Okna_testowe::Gdy_otwarty(std::function<void(QDialog*)> dzialanie)
 void Okna_testowe::Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn)
 {
     Gdy_otwarty([&](QDialog* d) {
-        Wpisz(nowy_tytul->edytnazwa, nazwa);
-        Wpisz(nowy_tytul->edytautor, autor);
-        Wpisz(nowy_tytul->edytISBN, isbn);
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), nazwa);
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), autor);
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), isbn);
         QTest::keyClick(d, Qt::Key_Return);
     });
-    okno->Nowytytul1->trigger();
+    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
 }
 
 void Okna_testowe::Nowa_ksiazka(const QString& numer, const QString& tytul)
 {
     Gdy_otwarty([&](QDialog* d) {
-        Wpisz(nowa_ksiazka->edytnum, numer);
-        Wpisz(nowa_ksiazka->edyttytul, tytul);
+        Wpisz(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"), numer);
+        Wpisz(Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul"), tytul);
         QTest::keyClick(d, Qt::Key_Return);
     });
-    okno->Nowaksiazka1->trigger();
+    Kontrolka<QAction>(okno.get(), "Nowaksiazka1")->trigger();
 }
 
 namespace {
@@ -119,10 +109,10 @@ std::vector<QString> Okna_testowe::Lista(QAction* polecenie, const Siatka_teksto
 
 std::vector<QString> Okna_testowe::Lista_tytulow()
 {
-    return Lista(okno->Tytuly1, tytuly->StringGrid1, Qt::Key_Escape);
+    return Lista(Kontrolka<QAction>(okno.get(), "Tytuly1"), Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Escape);
 }
 
 std::vector<QString> Okna_testowe::Lista_ksiazek()
 {
-    return Lista(okno->Ksiazki1, ksiazki->StringGrid1, Qt::Key_Return);
+    return Lista(Kontrolka<QAction>(okno.get(), "Ksiazki1"), Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1"), Qt::Key_Return);
 }

@@ -7,11 +7,20 @@
 #include "dialogs/wysks.h"
 #include "dialogs/wystyt.h"
 #include "tests/support/Katalog_tymczasowy.h"
+#include "toolkit/Siatka_tekstow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +29,13 @@
 #include <string>
 #include <vector>
 
-class Siatka_tekstow;
+// A window's component by its object name; the test fails where it is missing.
+template <class T> T* Kontrolka(const QObject* okno, const char* nazwa)
+{
+    T* kontrolka = okno->findChild<T*>(QString::fromLatin1(nazwa));
+    EXPECT_NE(kontrolka, nullptr) << "no component " << nazwa;
+    return kontrolka;
+}
 
 // Types text into a widget as key presses, any Unicode letters included.
 void Wpisz(QWidget* kontrolka, const QString& tekst);
@@ -50,9 +65,10 @@ protected:
     std::vector<QString> bledy;
     int czekajace = 0; // actions of Gdy_otwarty not run yet
     std::unique_ptr<Tkartexform> okno;
-    std::unique_ptr<TAboutBox> o_programie;
-    std::unique_ptr<TOKTytulDlg> nowy_tytul;
-    std::unique_ptr<TOKWystytulyDlg> tytuly;
-    std::unique_ptr<TOKKsiazkaDlg> nowa_ksiazka;
-    std::unique_ptr<TOKWysKsiazkiDlg> ksiazki;
+    // Owned by the main window, their Qt parent.
+    TAboutBox* o_programie = nullptr;
+    TOKTytulDlg* nowy_tytul = nullptr;
+    TOKWystytulyDlg* tytuly = nullptr;
+    TOKKsiazkaDlg* nowa_ksiazka = nullptr;
+    TOKWysKsiazkiDlg* ksiazki = nullptr;
 };

@@ -28,12 +28,12 @@ TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
 
     Gdy_otwarty([&](QDialog* d) {
-        Wpisz(nowy_tytul->edytnazwa, "Tytul");
-        Wpisz(nowy_tytul->edytautor, "Autor");
-        Wpisz(nowy_tytul->edytISBN, "1");
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), "Tytul");
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), "Autor");
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), "1");
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    okno->Nowytytul1->trigger();
+    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
 
     Nowy_tytul(" ", " ", " "); // blanks are text
@@ -47,25 +47,25 @@ TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
 {
     Nowy_tytul("Lalka", "Prus", "2");
     Gdy_otwarty([&](QDialog* d) {
-        EXPECT_EQ(d, nowy_tytul.get());
-        EXPECT_TRUE(nowy_tytul->edytnazwa->text().isEmpty());
-        EXPECT_TRUE(nowy_tytul->edytautor->text().isEmpty());
-        EXPECT_TRUE(nowy_tytul->edytISBN->text().isEmpty());
-        EXPECT_EQ(d->focusWidget(), nowy_tytul->edytnazwa);
+        EXPECT_EQ(d, nowy_tytul);
+        EXPECT_TRUE(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->text().isEmpty());
+        EXPECT_TRUE(Kontrolka<QLineEdit>(nowy_tytul, "edytautor")->text().isEmpty());
+        EXPECT_TRUE(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN")->text().isEmpty());
+        EXPECT_EQ(d->focusWidget(), Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"));
         d->reject();
     });
-    okno->Nowytytul1->trigger();
+    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
     // A cancelled showing keeps the last confirmed entry.
     EXPECT_STREQ(nowy_tytul->nazwa, "Lalka");
 
     Nowa_ksiazka("3", "Lalka");
     Gdy_otwarty([&](QDialog* d) {
-        EXPECT_TRUE(nowa_ksiazka->edytnum->text().isEmpty());
-        EXPECT_TRUE(nowa_ksiazka->edyttytul->text().isEmpty());
-        EXPECT_EQ(d->focusWidget(), nowa_ksiazka->edytnum);
+        EXPECT_TRUE(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum")->text().isEmpty());
+        EXPECT_TRUE(Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul")->text().isEmpty());
+        EXPECT_EQ(d->focusWidget(), Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"));
         d->reject();
     });
-    okno->Nowaksiazka1->trigger();
+    Kontrolka<QAction>(okno.get(), "Nowaksiazka1")->trigger();
     EXPECT_EQ(nowa_ksiazka->numer, 3);
 }
 
@@ -110,8 +110,8 @@ TEST_F(Dialogi, ListsShrinkAfterASmallerOpen)
     App().Usun_wszystko();
     Nowy_tytul("D", "d", "4");
     Nowa_ksiazka("9", "D");
-    okno->SaveItem->trigger();
-    okno->OpenItem->trigger();
+    Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
+    Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
     EXPECT_EQ(Lista_tytulow(), (std::vector<QString> { "L.p.|Tytuł|Autor|ISBN", "1|D|d|4" }));
     EXPECT_EQ(Lista_ksiazek(), (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|9|D|d|4" }));
 }
@@ -125,24 +125,24 @@ TEST_F(Dialogi, CopyWithoutTitleShowsEmptyTitleCells)
         "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n"
         "<Kod_klasy>1\n<Obiekt_ID><id>2\n<Kod_klasy>1\n<Obiekt_ID><id>3\n"
         "<Kod_klasy>3\n<Obiekt_ID><id>7\n<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n");
-    okno->OpenItem->trigger();
+    Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
     EXPECT_EQ(Lista_ksiazek(), (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|0|||" }));
 }
 
 TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
 {
     Gdy_otwarty([&](QDialog* d) {
-        Wpisz(nowy_tytul->edytnazwa, QStringLiteral("Żółw日"));
-        EXPECT_EQ(nowy_tytul->edytnazwa->text(), QStringLiteral("Żółw"));
-        Wpisz(nowy_tytul->edytautor, QString(30, u'x'));
-        EXPECT_EQ(nowy_tytul->edytautor->text().size(), 19);
-        Wpisz(nowy_tytul->edytISBN, "1");
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), QStringLiteral("Żółw日"));
+        EXPECT_EQ(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->text(), QStringLiteral("Żółw"));
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), QString(30, u'x'));
+        EXPECT_EQ(Kontrolka<QLineEdit>(nowy_tytul, "edytautor")->text().size(), 19);
+        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), "1");
         QTest::keyClick(d, Qt::Key_Return);
     });
-    okno->Nowytytul1->trigger();
+    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
     ASSERT_EQ(App().tytuly.Podaj_liczbe(), 1);
     EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "\xAF\xF3\xB3w");
-    okno->SaveItem->trigger();
+    Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
     EXPECT_NE(Czytaj_bajty("proba1.txt").find("<\xAF\xF3\xB3w\r\n"), std::string::npos);
 }
 
@@ -150,33 +150,33 @@ TEST_F(Dialogi, FormsHaveTheirCaptionsSizesAndTabOrder)
 {
     EXPECT_EQ(nowy_tytul->windowTitle(), "Tytuły");
     EXPECT_EQ(nowy_tytul->size(), QSize(313, 214));
-    EXPECT_EQ(nowy_tytul->edytnazwa->geometry(), QRect(91, 33, 98, 21));
-    EXPECT_EQ(nowy_tytul->OKBtn->geometry(), QRect(79, 180, 75, 25));
-    EXPECT_TRUE(nowy_tytul->OKBtn->isDefault());
-    EXPECT_EQ(nowy_tytul->Label1->text(), "Tytuł");
-    EXPECT_EQ(nowy_tytul->Label1->buddy(), nowy_tytul->edytnazwa);
-    EXPECT_EQ(Nastepny(nowy_tytul->OKBtn), nowy_tytul->CancelBtn);
-    EXPECT_EQ(Nastepny(nowy_tytul->CancelBtn), nowy_tytul->edytnazwa);
-    EXPECT_EQ(Nastepny(nowy_tytul->edytnazwa), nowy_tytul->edytautor);
-    EXPECT_EQ(Nastepny(nowy_tytul->edytautor), nowy_tytul->edytISBN);
+    EXPECT_EQ(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->geometry(), QRect(91, 33, 98, 21));
+    EXPECT_EQ(Kontrolka<QPushButton>(nowy_tytul, "OKBtn")->geometry(), QRect(79, 180, 75, 25));
+    EXPECT_TRUE(Kontrolka<QPushButton>(nowy_tytul, "OKBtn")->isDefault());
+    EXPECT_EQ(Kontrolka<QLabel>(nowy_tytul, "Label1")->text(), "Tytuł");
+    EXPECT_EQ(Kontrolka<QLabel>(nowy_tytul, "Label1")->buddy(), Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"));
+    EXPECT_EQ(Nastepny(Kontrolka<QPushButton>(nowy_tytul, "OKBtn")), Kontrolka<QPushButton>(nowy_tytul, "CancelBtn"));
+    EXPECT_EQ(Nastepny(Kontrolka<QPushButton>(nowy_tytul, "CancelBtn")), Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"));
+    EXPECT_EQ(Nastepny(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")), Kontrolka<QLineEdit>(nowy_tytul, "edytautor"));
+    EXPECT_EQ(Nastepny(Kontrolka<QLineEdit>(nowy_tytul, "edytautor")), Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"));
 
     EXPECT_EQ(nowa_ksiazka->windowTitle(), "Książka");
     EXPECT_EQ(nowa_ksiazka->size(), QSize(313, 215));
-    EXPECT_EQ(nowa_ksiazka->Numer->text(), "Numer");
-    EXPECT_EQ(nowa_ksiazka->Label1->text(), "Tytul");
-    EXPECT_EQ(Nastepny(nowa_ksiazka->CancelBtn), nowa_ksiazka->edytnum);
-    EXPECT_EQ(Nastepny(nowa_ksiazka->edytnum), nowa_ksiazka->edyttytul);
+    EXPECT_EQ(Kontrolka<QLabel>(nowa_ksiazka, "Numer")->text(), "Numer");
+    EXPECT_EQ(Kontrolka<QLabel>(nowa_ksiazka, "Label1")->text(), "Tytul");
+    EXPECT_EQ(Nastepny(Kontrolka<QPushButton>(nowa_ksiazka, "CancelBtn")), Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"));
+    EXPECT_EQ(Nastepny(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum")), Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul"));
 
     EXPECT_EQ(tytuly->windowTitle(), "Wyswietl tytuły");
     EXPECT_EQ(tytuly->size(), QSize(364, 284));
-    EXPECT_EQ(tytuly->StringGrid1->geometry(), QRect(32, 24, 297, 204));
-    EXPECT_FALSE(tytuly->StringGrid1->isVisibleTo(tytuly.get())); // hidden until the first showing
-    EXPECT_EQ(tytuly->StringGrid1->columnWidth(1), 63);
+    EXPECT_EQ(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->geometry(), QRect(32, 24, 297, 204));
+    EXPECT_FALSE(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->isVisibleTo(tytuly)); // hidden until the first showing
+    EXPECT_EQ(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->columnWidth(1), 63);
     EXPECT_EQ(ksiazki->windowTitle(), "Wyświetl książki");
     EXPECT_EQ(ksiazki->size(), QSize(378, 251));
-    EXPECT_EQ(ksiazki->StringGrid1->geometry(), QRect(20, 20, 333, 143));
-    EXPECT_EQ(ksiazki->StringGrid1->RowCount(), 1);
-    EXPECT_EQ(ksiazki->StringGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->geometry(), QRect(20, 20, 333, 143));
+    EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->RowCount(), 1);
+    EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 } // namespace

@@ -44,18 +44,18 @@ bool Ma(const std::multimap<QAccessible::Role, QString>& drzewo, QAccessible::Ro
 
 TEST_F(Dostepnosc, EveryControlHasAName)
 {
-    const auto tytul = Drzewo(nowy_tytul.get());
+    const auto tytul = Drzewo(nowy_tytul);
     for (const char* nazwa : { "Tytuł", "Autor", "ISBN" })
         EXPECT_TRUE(Ma(tytul, QAccessible::EditableText, QString::fromUtf8(nazwa))) << nazwa;
     EXPECT_TRUE(Ma(tytul, QAccessible::Button, "OK"));
     EXPECT_TRUE(Ma(tytul, QAccessible::Button, "Cancel"));
 
-    const auto ksiazka = Drzewo(nowa_ksiazka.get());
+    const auto ksiazka = Drzewo(nowa_ksiazka);
     EXPECT_TRUE(Ma(ksiazka, QAccessible::EditableText, "Numer"));
     EXPECT_TRUE(Ma(ksiazka, QAccessible::EditableText, "Tytul"));
 
-    EXPECT_TRUE(Ma(Drzewo(tytuly.get()), QAccessible::Table, "Tytuły"));
-    EXPECT_TRUE(Ma(Drzewo(ksiazki.get()), QAccessible::Table, "Książki"));
+    EXPECT_TRUE(Ma(Drzewo(tytuly), QAccessible::Table, "Tytuły"));
+    EXPECT_TRUE(Ma(Drzewo(ksiazki), QAccessible::Table, "Książki"));
 
     const auto glowne = Drzewo(okno.get());
     for (const char* nazwa : { "Otwórz", "Wyjście", "Zachowaj" })
@@ -69,23 +69,23 @@ TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
     int wiersz = -1;
     Gdy_otwarty([&](QDialog* d) {
         // Tab from the buttons reaches the grid; arrows move through it.
-        QWidget* w = tytuly->OKBtn;
-        for (int i = 0; i < 4 && w != tytuly->StringGrid1; ++i)
+        QWidget* w = Kontrolka<QPushButton>(tytuly, "OKBtn");
+        for (int i = 0; i < 4 && w != Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"); ++i)
             w = w->nextInFocusChain();
-        EXPECT_EQ(w, tytuly->StringGrid1);
-        tytuly->StringGrid1->setFocus();
-        tytuly->StringGrid1->setCurrentIndex(tytuly->StringGrid1->model()->index(0, 1));
-        QTest::keyClick(tytuly->StringGrid1, Qt::Key_Down);
-        QTest::keyClick(tytuly->StringGrid1, Qt::Key_Down);
-        wiersz = tytuly->StringGrid1->currentIndex().row();
+        EXPECT_EQ(w, Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"));
+        Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->setFocus();
+        Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->setCurrentIndex(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->model()->index(0, 1));
+        QTest::keyClick(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Down);
+        QTest::keyClick(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Down);
+        wiersz = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->currentIndex().row();
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    okno->Tytuly1->trigger();
+    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
     EXPECT_EQ(wiersz, 2);
     EXPECT_FALSE(tytuly->isVisible());
 
     Gdy_otwarty([&](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-    okno->About1->trigger();
+    Kontrolka<QAction>(okno.get(), "About1")->trigger();
     EXPECT_FALSE(o_programie->isVisible());
 }
 

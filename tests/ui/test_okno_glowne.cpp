@@ -26,13 +26,13 @@ TEST_F(Okno_glowne, MenuTreeHasEveryItemCaptionShortcutAndHint)
 {
     const std::vector<std::pair<const char*, const char*>> menu
         = { { "FileMenu", "&Pliki" }, { "Help1", "Pomo&c" }, { "Edit1", "&Dane" }, { "Wyswietl1", "&Wyswietl" } };
-    const QList<QAction*> tytuly_menu = okno->SDIAppMenu->actions();
+    const QList<QAction*> tytuly_menu = Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu")->actions();
     ASSERT_EQ(tytuly_menu.size(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(tytuly_menu[i]->menu()->objectName(), menu[static_cast<std::size_t>(i)].first);
         EXPECT_EQ(tytuly_menu[i]->text(), QString::fromUtf8(menu[static_cast<std::size_t>(i)].second));
     }
-    EXPECT_EQ(okno->SDIAppMenu->objectName(), "SDIAppMenu");
+    EXPECT_EQ(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu")->objectName(), "SDIAppMenu");
 
     const std::vector<std::vector<Pozycja_menu>> pozycje = {
         { { "OpenItem", "&Otwórz", "F3", "Otworz plik" }, { "SaveItem", "&Zachowaj", "F2", "Zachowaj bieżący plik" },
@@ -63,18 +63,18 @@ TEST_F(Okno_glowne, WindowToolBarAndStatusBarHaveTheirPlaces)
     EXPECT_EQ(okno->frameGeometry().topLeft(), QPoint(151, 66));
     EXPECT_TRUE(okno->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(okno->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(okno->SpeedPanel->height(), 30);
-    EXPECT_EQ(okno->SpeedPanel->width(), okno->width());
-    EXPECT_EQ(okno->StatusBar->height(), 24);
-    EXPECT_EQ(okno->StatusBar->geometry().bottom(), okno->height() - 1);
+    EXPECT_EQ(Kontrolka<QFrame>(okno.get(), "SpeedPanel")->height(), 30);
+    EXPECT_EQ(Kontrolka<QFrame>(okno.get(), "SpeedPanel")->width(), okno->width());
+    EXPECT_EQ(Kontrolka<QStatusBar>(okno.get(), "StatusBar")->height(), 24);
+    EXPECT_EQ(Kontrolka<QStatusBar>(okno.get(), "StatusBar")->geometry().bottom(), okno->height() - 1);
 
     // Left to right: Open, Exit, Save.
     const std::vector<std::tuple<QToolButton*, QRect, QString>> przyciski
-        = { { okno->OpenBtn, QRect(4, 2, 25, 25), QStringLiteral("Otwórz") },
-              { okno->ExitBtn, QRect(42, 2, 24, 25), QStringLiteral("Wyjście") },
-              { okno->SaveBtn, QRect(77, 2, 23, 25), QStringLiteral("Zachowaj") } };
+        = { { Kontrolka<QToolButton>(okno.get(), "OpenBtn"), QRect(4, 2, 25, 25), QStringLiteral("Otwórz") },
+              { Kontrolka<QToolButton>(okno.get(), "ExitBtn"), QRect(42, 2, 24, 25), QStringLiteral("Wyjście") },
+              { Kontrolka<QToolButton>(okno.get(), "SaveBtn"), QRect(77, 2, 23, 25), QStringLiteral("Zachowaj") } };
     for (const auto& [przycisk, miejsce, podpowiedz] : przyciski) {
-        EXPECT_EQ(przycisk->parentWidget(), okno->SpeedPanel);
+        EXPECT_EQ(przycisk->parentWidget(), Kontrolka<QFrame>(okno.get(), "SpeedPanel"));
         EXPECT_EQ(przycisk->geometry(), miejsce);
         EXPECT_EQ(przycisk->toolTip(), podpowiedz);
         EXPECT_EQ(przycisk->iconSize(), QSize(20, 20));
@@ -84,39 +84,39 @@ TEST_F(Okno_glowne, WindowToolBarAndStatusBarHaveTheirPlaces)
 
 TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedItem)
 {
-    auto status = [this] { return okno->StatusBar->currentMessage(); };
-    QTest::mouseMove(okno->OpenBtn);
+    auto status = [this] { return Kontrolka<QStatusBar>(okno.get(), "StatusBar")->currentMessage(); };
+    QTest::mouseMove(Kontrolka<QToolButton>(okno.get(), "OpenBtn"));
     EXPECT_EQ(status(), "Otwórz");
-    QTest::mouseMove(okno->SaveBtn);
+    QTest::mouseMove(Kontrolka<QToolButton>(okno.get(), "SaveBtn"));
     EXPECT_EQ(status(), "Zachowaj");
-    QTest::mouseMove(okno->ExitBtn);
+    QTest::mouseMove(Kontrolka<QToolButton>(okno.get(), "ExitBtn"));
     EXPECT_EQ(status(), "");
-    QTest::mouseMove(okno->OpenBtn);
-    QTest::mouseMove(okno->SpeedPanel, QPoint(300, 15));
+    QTest::mouseMove(Kontrolka<QToolButton>(okno.get(), "OpenBtn"));
+    QTest::mouseMove(Kontrolka<QFrame>(okno.get(), "SpeedPanel"), QPoint(300, 15));
     EXPECT_EQ(status(), "");
 
-    okno->FileMenu->popup(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno->FileMenu));
-    for (auto [pozycja, tekst] : { std::pair { okno->OpenItem, "Otworz plik" },
-             { okno->SaveItem, "Zachowaj bieżący plik" }, { okno->ExitItem, "Koniec programu" } }) {
-        okno->FileMenu->setActiveAction(pozycja);
+    Kontrolka<QMenu>(okno.get(), "FileMenu")->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Kontrolka<QMenu>(okno.get(), "FileMenu")));
+    for (auto [pozycja, tekst] : { std::pair { Kontrolka<QAction>(okno.get(), "OpenItem"), "Otworz plik" },
+             { Kontrolka<QAction>(okno.get(), "SaveItem"), "Zachowaj bieżący plik" }, { Kontrolka<QAction>(okno.get(), "ExitItem"), "Koniec programu" } }) {
+        Kontrolka<QMenu>(okno.get(), "FileMenu")->setActiveAction(pozycja);
         EXPECT_EQ(status(), QString::fromUtf8(tekst));
     }
-    okno->FileMenu->hide();
+    Kontrolka<QMenu>(okno.get(), "FileMenu")->hide();
     EXPECT_EQ(status(), "");
 
-    okno->Edit1->popup(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(okno->Edit1));
-    okno->Edit1->setActiveAction(okno->Nowytytul1);
+    Kontrolka<QMenu>(okno.get(), "Edit1")->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Kontrolka<QMenu>(okno.get(), "Edit1")));
+    Kontrolka<QMenu>(okno.get(), "Edit1")->setActiveAction(Kontrolka<QAction>(okno.get(), "Nowytytul1"));
     EXPECT_EQ(status(), "");
-    okno->Edit1->hide();
+    Kontrolka<QMenu>(okno.get(), "Edit1")->hide();
 
     // A menu title highlighted in the menu bar has no hint either.
-    okno->FileMenu->popup(QPoint(0, 0));
-    okno->FileMenu->setActiveAction(okno->SaveItem);
+    Kontrolka<QMenu>(okno.get(), "FileMenu")->popup(QPoint(0, 0));
+    Kontrolka<QMenu>(okno.get(), "FileMenu")->setActiveAction(Kontrolka<QAction>(okno.get(), "SaveItem"));
     ASSERT_EQ(status(), "Zachowaj bieżący plik");
-    okno->FileMenu->hide();
-    QTest::mouseMove(okno->SDIAppMenu, okno->SDIAppMenu->actionGeometry(okno->Help1->menuAction()).center());
+    Kontrolka<QMenu>(okno.get(), "FileMenu")->hide();
+    QTest::mouseMove(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu"), Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu")->actionGeometry(Kontrolka<QMenu>(okno.get(), "Help1")->menuAction()).center());
     EXPECT_EQ(status(), "");
 }
 
@@ -126,7 +126,7 @@ TEST_F(Okno_glowne, ShortcutsRunSaveOpenAndExitWithoutTheMenu)
     okno->activateWindow();
     QTest::keyClick(okno.get(), Qt::Key_F2);
     ASSERT_TRUE(std::filesystem::exists("proba1.txt"));
-    EXPECT_FALSE(okno->FileMenu->isVisible());
+    EXPECT_FALSE(Kontrolka<QMenu>(okno.get(), "FileMenu")->isVisible());
     App().Dodaj_tytul("Drugi", "X", "2");
 
     QTest::keyClick(okno.get(), Qt::Key_F3);
@@ -141,7 +141,7 @@ TEST_F(Okno_glowne, ShortcutsRunSaveOpenAndExitWithoutTheMenu)
 TEST_F(Okno_glowne, OpenWithoutDataFileEmptiesEverything)
 {
     App().Dodaj_tytul("a", "b", "c");
-    okno->OpenBtn->click();
+    Kontrolka<QToolButton>(okno.get(), "OpenBtn")->click();
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
     EXPECT_TRUE(std::filesystem::exists("proba2.txt"));
     EXPECT_EQ(Lista_tytulow(), std::vector<QString> { "L.p.|Tytuł|Autor|ISBN" });
@@ -173,19 +173,19 @@ TEST_F(Okno_glowne, AboutBoxOpensModallyWithOkFocusedAndDefault)
 {
     bool sprawdzone = false;
     Gdy_otwarty([&](QDialog* d) {
-        EXPECT_EQ(d, o_programie.get());
+        EXPECT_EQ(d, o_programie);
         EXPECT_EQ(d->windowTitle(), "O programie");
-        EXPECT_EQ(o_programie->Nazwa->text(), "Nazwa programu: Wolumat");
-        EXPECT_EQ(o_programie->Wersja->text(), "Wersja: 1a");
-        EXPECT_FALSE(o_programie->Autor->text().isEmpty());
+        EXPECT_EQ(Kontrolka<QLabel>(o_programie, "Nazwa")->text(), "Nazwa programu: Wolumat");
+        EXPECT_EQ(Kontrolka<QLabel>(o_programie, "Wersja")->text(), "Wersja: 1a");
+        EXPECT_FALSE(Kontrolka<QLabel>(o_programie, "Autor")->text().isEmpty());
         EXPECT_EQ(d->size(), QSize(298, 218));
-        EXPECT_TRUE(o_programie->OKButton->isDefault());
-        EXPECT_EQ(d->focusWidget(), o_programie->OKButton);
-        EXPECT_FALSE(o_programie->ProgramIcon->pixmap().isNull());
+        EXPECT_TRUE(Kontrolka<QPushButton>(o_programie, "OKButton")->isDefault());
+        EXPECT_EQ(d->focusWidget(), Kontrolka<QPushButton>(o_programie, "OKButton"));
+        EXPECT_FALSE(Kontrolka<QLabel>(o_programie, "ProgramIcon")->pixmap().isNull());
         QTest::keyClick(d, Qt::Key_Return);
         sprawdzone = true;
     });
-    okno->About1->trigger();
+    Kontrolka<QAction>(okno.get(), "About1")->trigger();
     EXPECT_TRUE(sprawdzone);
     EXPECT_FALSE(o_programie->isVisible());
 }

@@ -1,0 +1,28 @@
+#include "dialogs/Okno_listy.h"
+
+#include "toolkit/Siatka_tekstow.h"
+
+#include <string>
+
+bool Okno_listy::Execute()
+{
+    Wypelnij();
+    exec();
+    return true;
+}
+
+void Okno_listy::Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny)
+{
+    siatka.setAccessibleName(nazwa);
+    siatka.Ustaw_ColCount(kolumny);
+}
+
+void Okno_listy::Przygotuj_wiersze(Siatka_tekstow& siatka, std::int32_t n, std::initializer_list<QString> naglowki)
+{
+    siatka.Ustaw_RowCount(n + 1);
+    int kolumna = 0;
+    for (const QString& naglowek : naglowki)
+        siatka.Ustaw_Cells(kolumna++, 0, naglowek);
+    for (int r = 1; r <= n; ++r)
+        siatka.Ustaw_komorke_cp1250(0, r, std::to_string(r).c_str());
+}

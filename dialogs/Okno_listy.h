@@ -1,0 +1,30 @@
+#pragma once
+
+#include "toolkit/Okna_dialogowe.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+
+class Siatka_tekstow;
+
+// What the two list dialogs share: a grid with a header row and one row per
+// element below it, filled afresh at each showing.
+class Okno_listy : public Okno_dialogowe {
+    Q_OBJECT
+public:
+    using Okno_dialogowe::Okno_dialogowe;
+
+    // Fills the grid, then shows the dialog until it is closed.
+    bool Execute();
+    // Sorts the elements and fills the grid; the first half of Execute.
+    virtual void Wypelnij() = 0;
+
+protected:
+    // The grid's accessible name and columns, once its form is set up.
+    static void Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny);
+    // Room for n elements below the header row, which is written; every
+    // row's first cell is its number.
+    static void Przygotuj_wiersze(Siatka_tekstow& siatka, std::int32_t n, std::initializer_list<QString> naglowki);
+};

@@ -1,0 +1,27 @@
+#include "dialogs/Pola_wpisu.h"
+
+#include "toolkit/Konwersje.h"
+#include "toolkit/Okna_dialogowe.h"
+
+#include <QDialog>
+#include <QLineEdit>
+
+void Przygotuj_pola(std::initializer_list<QLineEdit*> pola)
+{
+    for (QLineEdit* pole : pola)
+        Ustaw_pole_tekstowe(pole);
+}
+
+bool Pokaz_z_pustymi_polami(QDialog& dialog, std::initializer_list<QLineEdit*> pola)
+{
+    for (QLineEdit* pole : pola)
+        pole->clear();
+    if (pola.size() > 0)
+        (*pola.begin())->setFocus();
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void Przepisz(char (&pole)[rozmiar_pola], const QLineEdit& z)
+{
+    Kopiuj_do_pola(pole, Na_cp1250(z.text()).c_str());
+}
