@@ -194,7 +194,7 @@ TEST_F(Pliki_reczne, LineEndsMayBeBareLf)
 
 namespace {
 
-TEST_F(Pliki_reczne, UnboundCollectionsGiveWayToLoadedObjects)
+TEST_F(Pliki_reczne, UnboundCollectionsTakeIdentifiersThatNoObjectHolds)
 {
     // No collection entries: the titles collection keeps 2, which a title
     // of the file holds; and the copies collection's 3 is taken by the
@@ -203,23 +203,15 @@ TEST_F(Pliki_reczne, UnboundCollectionsGiveWayToLoadedObjects)
         Plik(Wpis(2, 2) + Wpis(1, 3) + Wpis(2, 5), Tytul(2, "A", "a", "1") + Kolekcja(3, 2) + Tytul(5, "B", "b", "2")));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
     EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 3);
-    EXPECT_NE(app.pozycje.Podaj_identyfikator(), 3);
-    EXPECT_NE(app.pozycje.Podaj_identyfikator(), 2);
-    EXPECT_NE(app.pozycje.Podaj_identyfikator(), 5);
+    for (const std::int32_t zajety : { 2, 3, 5 })
+        EXPECT_NE(app.pozycje.Podaj_identyfikator(), zajety);
     Sprawdz_kanoniczny_zapis();
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 2);
-}
 
-} // namespace
-
-namespace {
-
-TEST_F(Pliki_reczne, UnboundCollectionsStayDistinctWithTheCounterAtItsLimit)
-{
-    const std::string najwiekszy = "2147483647";
+    // The same with the counter at its limit: neither collection is bound,
+    // and titles hold both their identifiers.
     Otworz_plik(Plik(Wpis(1, 2147483647) + Wpis(1, 3), ""));
     ASSERT_EQ(licznik_obiektow, 2147483647);
-    // Neither collection is bound now; titles hold both their identifiers.
     Otworz_plik(Plik(Wpis(2, 2147483647) + Wpis(2, 3), Tytul(2147483647, "A", "a", "1") + Tytul(3, "B", "b", "2")));
     ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
     // The lowest identifiers above the five collections' first ones.
