@@ -146,35 +146,44 @@ TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
     EXPECT_NE(Czytaj_bajty("proba1.txt").find("<\xAF\xF3\xB3w\r\n"), std::string::npos);
 }
 
-TEST_F(Dialogi, FormsHaveTheirCaptionsSizesAndTabOrder)
+// A form as designed: caption, size, and its components' places; then the
+// Tab order through the named components, each to the next.
+struct Forma {
+    const char* podpis;
+    QSize rozmiar;
+    std::vector<std::pair<const char*, QRect>> miejsca;
+    std::vector<const char*> kolejnosc_tab;
+};
+
+void Sprawdz_forme(const QWidget* okno, const Forma& forma)
 {
-    EXPECT_EQ(nowy_tytul->windowTitle(), "Tytuły");
-    EXPECT_EQ(nowy_tytul->size(), QSize(313, 214));
-    EXPECT_EQ(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->geometry(), QRect(91, 33, 98, 21));
-    EXPECT_EQ(Kontrolka<QPushButton>(nowy_tytul, "OKBtn")->geometry(), QRect(79, 180, 75, 25));
+    EXPECT_EQ(okno->windowTitle(), QString::fromUtf8(forma.podpis));
+    EXPECT_EQ(okno->size(), forma.rozmiar);
+    for (const auto& [nazwa, miejsce] : forma.miejsca)
+        EXPECT_EQ(Kontrolka<QWidget>(okno, nazwa)->geometry(), miejsce) << nazwa;
+    for (std::size_t i = 0; i + 1 < forma.kolejnosc_tab.size(); ++i)
+        EXPECT_EQ(Nastepny(Kontrolka<QWidget>(okno, forma.kolejnosc_tab[i])),
+            Kontrolka<QWidget>(okno, forma.kolejnosc_tab[i + 1]))
+            << forma.kolejnosc_tab[i];
+}
+
+TEST_F(Dialogi, FormsHaveTheirCaptionsSizesPlacesAndTabOrder)
+{
+    Sprawdz_forme(nowy_tytul,
+        { "Tytuły", { 313, 214 }, { { "edytnazwa", { 91, 33, 98, 21 } }, { "OKBtn", { 79, 180, 75, 25 } } },
+            { "OKBtn", "CancelBtn", "edytnazwa", "edytautor", "edytISBN" } });
+    Sprawdz_forme(nowa_ksiazka, { "Książka", { 313, 215 }, {}, { "CancelBtn", "edytnum", "edyttytul" } });
+    Sprawdz_forme(tytuly, { "Wyswietl tytuły", { 364, 284 }, { { "StringGrid1", { 32, 24, 297, 204 } } }, {} });
+    Sprawdz_forme(ksiazki, { "Wyświetl książki", { 378, 251 }, { { "StringGrid1", { 20, 20, 333, 143 } } }, {} });
+
     EXPECT_TRUE(Kontrolka<QPushButton>(nowy_tytul, "OKBtn")->isDefault());
     EXPECT_EQ(Kontrolka<QLabel>(nowy_tytul, "Label1")->text(), "Tytuł");
     EXPECT_EQ(Kontrolka<QLabel>(nowy_tytul, "Label1")->buddy(), Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"));
-    EXPECT_EQ(Nastepny(Kontrolka<QPushButton>(nowy_tytul, "OKBtn")), Kontrolka<QPushButton>(nowy_tytul, "CancelBtn"));
-    EXPECT_EQ(Nastepny(Kontrolka<QPushButton>(nowy_tytul, "CancelBtn")), Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"));
-    EXPECT_EQ(Nastepny(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")), Kontrolka<QLineEdit>(nowy_tytul, "edytautor"));
-    EXPECT_EQ(Nastepny(Kontrolka<QLineEdit>(nowy_tytul, "edytautor")), Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"));
-
-    EXPECT_EQ(nowa_ksiazka->windowTitle(), "Książka");
-    EXPECT_EQ(nowa_ksiazka->size(), QSize(313, 215));
     EXPECT_EQ(Kontrolka<QLabel>(nowa_ksiazka, "Numer")->text(), "Numer");
     EXPECT_EQ(Kontrolka<QLabel>(nowa_ksiazka, "Label1")->text(), "Tytul");
-    EXPECT_EQ(Nastepny(Kontrolka<QPushButton>(nowa_ksiazka, "CancelBtn")), Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"));
-    EXPECT_EQ(Nastepny(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum")), Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul"));
-
-    EXPECT_EQ(tytuly->windowTitle(), "Wyswietl tytuły");
-    EXPECT_EQ(tytuly->size(), QSize(364, 284));
-    EXPECT_EQ(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->geometry(), QRect(32, 24, 297, 204));
-    EXPECT_FALSE(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->isVisibleTo(tytuly)); // hidden until the first showing
-    EXPECT_EQ(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->columnWidth(1), 63);
-    EXPECT_EQ(ksiazki->windowTitle(), "Wyświetl książki");
-    EXPECT_EQ(ksiazki->size(), QSize(378, 251));
-    EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->geometry(), QRect(20, 20, 333, 143));
+    const auto* siatka_tytulow = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
+    EXPECT_FALSE(siatka_tytulow->isVisibleTo(tytuly)); // hidden until the first showing
+    EXPECT_EQ(siatka_tytulow->columnWidth(1), 63);
     EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->RowCount(), 1);
     EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
