@@ -6,6 +6,7 @@
 #include "dialogs/nowytyt.h"
 #include "dialogs/wysks.h"
 #include "dialogs/wystyt.h"
+#include "toolkit/Kursor_zajetosci.h"
 #include "toolkit/Obsluga_bledow.h"
 #include "toolkit/Podpowiedzi.h"
 
@@ -117,12 +118,14 @@ void Tkartexform::ExitItemClick(QObject*)
 
 void Tkartexform::OpenItemClick(QObject*)
 {
+    const Kursor_zajetosci zajetosc;
     Aplikacja().Usun_wszystko();
     Aplikacja().Otworz();
 }
 
 void Tkartexform::SaveItemClick(QObject*)
 {
+    const Kursor_zajetosci zajetosc;
     Aplikacja().Zachowaj();
 }
 

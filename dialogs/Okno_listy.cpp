@@ -1,12 +1,16 @@
 #include "dialogs/Okno_listy.h"
 
+#include "toolkit/Kursor_zajetosci.h"
 #include "toolkit/Siatka_tekstow.h"
 
 #include <string>
 
 bool Okno_listy::Execute()
 {
-    Wypelnij();
+    {
+        const Kursor_zajetosci zajetosc;
+        Wypelnij();
+    }
     exec();
     return true;
 }
@@ -15,6 +19,8 @@ void Okno_listy::Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, 
 {
     siatka.setAccessibleName(nazwa);
     siatka.Ustaw_ColCount(kolumny);
+    // Typing finds a title's name, or a copy's number.
+    siatka.Ustaw_kolumne_wyszukiwania(1);
 }
 
 void Okno_listy::Przygotuj_wiersze(Siatka_tekstow& siatka, std::int32_t n, std::initializer_list<QString> naglowki)

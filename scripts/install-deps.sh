@@ -7,7 +7,7 @@ pakiety=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6 fonts-dejavu-core
     libgtest-dev libgmock-dev libsqlite3-dev
-    xvfb xdotool
+    xvfb xdotool xclip
     desktop-file-utils appstream dpkg-dev
     clang-16 libclang-rt-16-dev
 )

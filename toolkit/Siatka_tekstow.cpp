@@ -4,8 +4,13 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPalette>
+#include <QStyle>
+#include <QToolTip>
 
 #include <algorithm>
 #include <array>
@@ -143,7 +148,8 @@ Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(24);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be selected, to be copied together.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setShowGrid(true);
     setWordWrap(false);
@@ -202,4 +208,79 @@ void Siatka_tekstow::Zacznij_wypelnianie()
 void Siatka_tekstow::Zakoncz_wypelnianie()
 {
     model_siatki->Zakoncz();
+}
+
+QString Siatka_tekstow::Tekst_przyciety(const QModelIndex& indeks) const
+{
+    if (!indeks.isValid())
+        return {};
+    const QString tekst = Cells(indeks.column(), indeks.row());
+    // The margin that the item delegate leaves on each side of a text.
+    const int margines = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int miejsce = visualRect(indeks).width() - 2 * margines;
+    return fontMetrics().horizontalAdvance(tekst) > miejsce ? tekst : QString();
+}
+
+QString Siatka_tekstow::Tekst_do_skopiowania() const
+{
+    std::vector<int> wiersze;
+    for (const QModelIndex& indeks : selectionModel()->selectedIndexes())
+        wiersze.push_back(indeks.row());
+    if (wiersze.empty() && currentIndex().isValid())
+        wiersze.push_back(currentIndex().row());
+    std::sort(wiersze.begin(), wiersze.end());
+    wiersze.erase(std::unique(wiersze.begin(), wiersze.end()), wiersze.end());
+    QString tekst;
+    for (const int w : wiersze) {
+        for (int k = 0; k < ColCount(); ++k) {
+            if (k > 0)
+                tekst += u'\t';
+            tekst += Cells(k, w);
+        }
+        tekst += u'\n';
+    }
+    return tekst;
+}
+
+bool Siatka_tekstow::viewportEvent(QEvent* zdarzenie)
+{
+    if (zdarzenie->type() == QEvent::ToolTip) {
+        const auto* pomoc = static_cast<QHelpEvent*>(zdarzenie);
+        const QString tekst = Tekst_przyciety(indexAt(pomoc->pos()));
+        if (tekst.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(pomoc->globalPos(), tekst, viewport(), visualRect(indexAt(pomoc->pos())));
+        return true;
+    }
+    return QTableView::viewportEvent(zdarzenie);
+}
+
+void Siatka_tekstow::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    // The view's own Copy takes the current cell alone.
+    if (zdarzenie == QKeySequence::Copy) {
+        QApplication::clipboard()->setText(Tekst_do_skopiowania());
+        zdarzenie->accept();
+        return;
+    }
+    QTableView::keyPressEvent(zdarzenie);
+}
+
+void Siatka_tekstow::keyboardSearch(const QString& tekst)
+{
+    if (kolumna_wyszukiwania < 0 || kolumna_wyszukiwania >= ColCount() || tekst.isEmpty())
+        return;
+    // A pause starts a new search, as in Qt's views.
+    if (!od_ostatniego_znaku.isValid() || od_ostatniego_znaku.elapsed() > QApplication::keyboardInputInterval())
+        szukany.clear();
+    od_ostatniego_znaku.start();
+    szukany += tekst;
+    // The header row is not searched; the rows below it are in sorted order.
+    for (int w = 1; w < RowCount(); ++w) {
+        if (Cells(kolumna_wyszukiwania, w).startsWith(szukany, Qt::CaseInsensitive)) {
+            setCurrentIndex(model()->index(w, kolumna_wyszukiwania));
+            return;
+        }
+    }
 }

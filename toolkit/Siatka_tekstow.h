@@ -5,7 +5,13 @@
 // grid of a million rows fills fast and stays small; Qt's view shows only the
 // visible cells. Fill many cells inside one Wypelnianie_siatki, which
 // redraws once at its end.
+//
+// For the reader: a cell whose text is clipped shows it whole as a tooltip;
+// Copy puts the current row, or every row with a selected cell, on the
+// clipboard as tab-separated lines; typing the start of a text moves to the
+// first row below the header whose cell in the search column starts with it.
 
+#include <QElapsedTimer>
 #include <QTableView>
 
 #include <cstdint>
@@ -34,8 +40,24 @@ public:
     void Zacznij_wypelnianie();
     void Zakoncz_wypelnianie();
 
+    // The column that typing searches; -1 for none.
+    void Ustaw_kolumne_wyszukiwania(int kolumna) { kolumna_wyszukiwania = kolumna; }
+    // The whole text of a cell that its column clips, or nothing.
+    QString Tekst_przyciety(const QModelIndex& indeks) const;
+    // The rows that Copy takes, tab-separated, each ended by a line end.
+    QString Tekst_do_skopiowania() const;
+
+    void keyboardSearch(const QString& tekst) override;
+
+protected:
+    bool viewportEvent(QEvent* zdarzenie) override;
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+
 private:
     Model_siatki* model_siatki;
+    int kolumna_wyszukiwania = -1;
+    QString szukany;
+    QElapsedTimer od_ostatniego_znaku;
 };
 
 // Fills a grid between Zacznij_wypelnianie and Zakoncz_wypelnianie, also when

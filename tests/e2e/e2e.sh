@@ -4,6 +4,8 @@
 #   skroty     F2, F3 and Alt+X on an empty library
 #   przyklad   one title and one copy typed through the menus, saved with F2
 #   polskie    a title with Polish letters typed through the menus
+#   schowek    a file with Polish letters opened; a row of each list copied
+#              with Ctrl+C and read back from the clipboard by xclip
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -101,6 +103,34 @@ polskie)
     czekaj_na_plik proba1.txt
     zakoncz
     porownaj proba1.txt "$oczekiwane/polskie_litery.txt"
+    ;;
+schowek)
+    cp "$oczekiwane/polskie_litery.txt" proba1.txt
+    okno wolumat
+    klawisz F3
+    czekaj_na_plik proba2.txt
+    skopiuj_wiersz() { # list menu key, list caption, expected row
+        okno wolumat
+        klawisz alt+w "$1"
+        okno "$2"
+        # The focus starts on OK; two Tabs reach the grid, where Ctrl+Home
+        # and Down go to the first data row.
+        klawisz Tab
+        klawisz Tab
+        klawisz ctrl+Home
+        klawisz Down
+        klawisz ctrl+c
+        local schowek
+        schowek=$(xclip -o -selection clipboard)
+        if [ "$schowek" != "$3" ]; then
+            echo "clipboard from $2: $(printf '%q' "$schowek"), expected $(printf '%q' "$3")"
+            exit 1
+        fi
+        klawisz Escape
+    }
+    skopiuj_wiersz t "Wyswietl tytuły" "$(printf '1\tŁódź nocą\tŻółkiewski\tĄĘ-1')"
+    skopiuj_wiersz k "Wyświetl książki" "$(printf '1\t5\tŁódź nocą\tŻółkiewski\tĄĘ-1')"
+    zakoncz
     ;;
 *)
     echo "unknown scenario $scenariusz"

@@ -26,8 +26,15 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& tekst, std::ostream* os)
+{
+    *os << '"' << tekst.toStdString() << '"';
+}
 
 // A window's component by its object name; the test fails where it is missing.
 template <class T> T* Kontrolka(const QObject* okno, const char* nazwa)

@@ -1,0 +1,149 @@
+// The lists as a reader uses them: whole texts of clipped cells, copying
+// rows out, finding by typing, and the busy cursor.
+
+#include "Okna_testowe.h"
+
+#include "toolkit/Kursor_zajetosci.h"
+#include "toolkit/Obsluga_bledow.h"
+
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QToolTip>
+
+#include <stdexcept>
+
+namespace {
+
+using Listy = Okna_testowe;
+
+// The row whose cell in the column reads as given; -1 when none does.
+int Wiersz(const Siatka_tekstow* siatka, int kolumna, const QString& tekst)
+{
+    for (int w = 0; w < siatka->RowCount(); ++w)
+        if (siatka->Cells(kolumna, w) == tekst)
+            return w;
+    return -1;
+}
+
+// What another program reads from the clipboard: its UTF-8 text.
+QString Schowek()
+{
+    const QMimeData* dane = QApplication::clipboard()->mimeData();
+    return dane ? QString::fromUtf8(dane->data(QStringLiteral("text/plain"))) : QString();
+}
+
+TEST_F(Listy, ClippedCellsShowTheirWholeTextAsATooltip)
+{
+    Nowy_tytul("Pan Tadeusz", "Żółkiewski", "83-1");
+    Nowy_tytul("Lalka", "Prus", "83-2");
+    Gdy_otwarty([&](QDialog*) {
+        auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
+        const int pan = Wiersz(siatka, 1, "Pan Tadeusz");
+        const int lalka = Wiersz(siatka, 1, "Lalka");
+        ASSERT_GT(pan, 0);
+        ASSERT_GT(lalka, 0);
+        EXPECT_EQ(siatka->Tekst_przyciety(siatka->model()->index(pan, 1)), "Pan Tadeusz");
+        EXPECT_EQ(siatka->Tekst_przyciety(siatka->model()->index(pan, 2)), "Żółkiewski");
+        EXPECT_EQ(siatka->Tekst_przyciety(siatka->model()->index(lalka, 1)), "");
+        EXPECT_EQ(siatka->Tekst_przyciety(siatka->model()->index(lalka, 3)), "");
+
+        // Through the view's own tooltip event.
+        const QRect komorka = siatka->visualRect(siatka->model()->index(pan, 1));
+        QHelpEvent pomoc(QEvent::ToolTip, komorka.center(), siatka->viewport()->mapToGlobal(komorka.center()));
+        QApplication::sendEvent(siatka->viewport(), &pomoc);
+        EXPECT_EQ(QToolTip::text(), "Pan Tadeusz");
+        const QRect mala = siatka->visualRect(siatka->model()->index(lalka, 1));
+        QHelpEvent brak(QEvent::ToolTip, mala.center(), siatka->viewport()->mapToGlobal(mala.center()));
+        QApplication::sendEvent(siatka->viewport(), &brak);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().isEmpty(); }, 2000)) << "a cell that fits hides the tooltip";
+    });
+    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
+}
+
+TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
+{
+    Nowy_tytul("Łódź nocą", "Żółkiewski", "ĄĘ-1");
+    Nowy_tytul("Lalka", "Prus", "83-2");
+    Nowy_tytul("Quo vadis", "Sienkiewicz", "83-3");
+    Nowa_ksiazka("7", "Łódź nocą");
+    Gdy_otwarty([&](QDialog*) {
+        auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
+        siatka->setFocus();
+        siatka->setCurrentIndex(siatka->model()->index(2, 2));
+        QTest::keyClick(siatka, Qt::Key_Down);
+        QApplication::clipboard()->clear();
+        QTest::keySequence(siatka, QKeySequence::Copy);
+        EXPECT_EQ(Schowek(), "3\tŁódź nocą\tŻółkiewski\tĄĘ-1\n");
+
+        // A click on the header row, then two rows down with Shift: three rows in order.
+        QTest::mouseClick(siatka->viewport(), Qt::LeftButton, Qt::NoModifier,
+            siatka->visualRect(siatka->model()->index(0, 1)).center());
+        QTest::keyClick(siatka, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(siatka, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keySequence(siatka, QKeySequence::Copy);
+        EXPECT_EQ(Schowek(), "L.p.\tTytuł\tAutor\tISBN\n1\tLalka\tPrus\t83-2\n2\tQuo vadis\tSienkiewicz\t83-3\n");
+    });
+    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
+
+    Gdy_otwarty([&](QDialog*) {
+        auto* siatka = Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1");
+        siatka->setFocus();
+        siatka->setCurrentIndex(siatka->model()->index(1, 0));
+        QTest::keySequence(siatka, QKeySequence::Copy);
+        EXPECT_EQ(Schowek(), "1\t7\tŁódź nocą\tŻółkiewski\tĄĘ-1\n");
+    });
+    Kontrolka<QAction>(okno.get(), "Ksiazki1")->trigger();
+}
+
+TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
+{
+    for (const char* nazwa : { "Quo vadis", "Ogniem i mieczem", "Żywoty", "Ostatni", "Lalka" })
+        Nowy_tytul(QString::fromUtf8(nazwa), "A", QString::fromUtf8(nazwa));
+    for (const char* numer : { "120", "5", "12", "7" })
+        Nowa_ksiazka(numer, "Lalka");
+    const int przerwa = QApplication::keyboardInputInterval() + 100;
+    Gdy_otwarty([&](QDialog*) {
+        auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
+        siatka->setFocus();
+        Wpisz(siatka, "Og");
+        EXPECT_EQ(siatka->Cells(1, siatka->currentIndex().row()), "Ogniem i mieczem");
+        QTest::qWait(przerwa); // a pause starts a new search
+        Wpisz(siatka, "Ż");
+        EXPECT_EQ(siatka->Cells(1, siatka->currentIndex().row()), "Żywoty");
+        QTest::qWait(przerwa);
+        Wpisz(siatka, "o");
+        EXPECT_EQ(siatka->Cells(1, siatka->currentIndex().row()), "Ogniem i mieczem");
+    });
+    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
+
+    Gdy_otwarty([&](QDialog*) {
+        auto* siatka = Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1");
+        siatka->setFocus();
+        Wpisz(siatka, "12");
+        EXPECT_EQ(siatka->Cells(1, siatka->currentIndex().row()), "12");
+        EXPECT_EQ(siatka->currentIndex().row(), 3); // 5, 7, 12, 120
+    });
+    Kontrolka<QAction>(okno.get(), "Ksiazki1")->trigger();
+}
+
+TEST_F(Listy, TheBusyCursorIsRestoredOnEveryPath)
+{
+    Obsluga_bledow::Wykonaj_polecenie(nullptr, [] {
+        const Kursor_zajetosci zajetosc;
+        EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
+        throw std::runtime_error("przerwane");
+    });
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    ASSERT_EQ(bledy.size(), 1u);
+
+    Nowy_tytul("Lalka", "Prus", "1");
+    Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
+    Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
+    EXPECT_EQ(Lista_tytulow().size(), 2u);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    bledy.clear();
+}
+
+} // namespace
