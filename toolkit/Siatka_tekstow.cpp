@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QStyle>
@@ -223,9 +224,11 @@ QString Siatka_tekstow::Tekst_przyciety(const QModelIndex& indeks) const
 
 QString Siatka_tekstow::Tekst_do_skopiowania() const
 {
+    // By ranges: a whole grid selected is one range, not a million indexes.
     std::vector<int> wiersze;
-    for (const QModelIndex& indeks : selectionModel()->selectedIndexes())
-        wiersze.push_back(indeks.row());
+    for (const QItemSelectionRange& zakres : selectionModel()->selection())
+        for (int w = zakres.top(); w <= zakres.bottom(); ++w)
+            wiersze.push_back(w);
     if (wiersze.empty() && currentIndex().isValid())
         wiersze.push_back(currentIndex().row());
     std::sort(wiersze.begin(), wiersze.end());
