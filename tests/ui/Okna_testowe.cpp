@@ -102,6 +102,7 @@ std::vector<QString> Okna_testowe::Lista(QAction* polecenie, const Siatka_teksto
         EXPECT_TRUE(siatka->isVisible()) << "a list shows its grid";
         wiersze = Wiersze(siatka);
         QTest::keyClick(d, zamkniecie);
+        EXPECT_FALSE(d->isVisible()) << "the key closes the list";
     });
     polecenie->trigger();
     return wiersze;
