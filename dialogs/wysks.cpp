@@ -26,20 +26,13 @@ void TOKWysKsiazkiDlg::Wypelnij()
     pozycje = aplikacja ? &aplikacja->pozycje : nullptr;
     if (pozycje == nullptr)
         return;
-    // The order of Sortuj with Porownaj_pozycje, reached without chasing every
-    // element through memory at each comparison.
-    pozycje->Sortuj_wedlug_klucza(Klucz_pozycji);
+    pozycje->Sortuj(Porownaj_pozycje);
     Siatka_tekstow& siatka = *ui->StringGrid1;
     Wypelnianie_siatki wypelnianie(siatka);
     Przygotuj_wiersze(siatka, pozycje->Podaj_liczbe(),
         { QStringLiteral("L.p."), QStringLiteral("Numer"), QStringLiteral("Tytuł"), QStringLiteral("Autor"),
             QStringLiteral("ISBN") });
     for (std::int32_t p = 0; const TPozycja* pozycja = pozycje->Element(p); ++p) {
-        // Copies and their titles lie scattered in memory: ask for later
-        // ones early, the copy first and its title once the copy is near.
-        __builtin_prefetch(pozycje->Element(p + 32));
-        if (const TPozycja* dalej = pozycje->Element(p + 16))
-            __builtin_prefetch(dalej->Podaj_tytul());
         const int r = p + 1;
         siatka.Ustaw_komorke_cp1250(1, r, std::to_string(pozycja->Podaj_numer()).c_str());
         // A copy whose title did not resolve on Open shows empty title cells.

@@ -57,9 +57,7 @@ Strumien_wejsciowy& Format_pozycji::Czytaj_powiazania(Strumien_wejsciowy& s, Tab
 {
     if (Czytaj_klucz(s, "TTytul")) {
         const std::int32_t id = Czytaj_liczbe(s, "id");
-        if (obiekt != nullptr && tablica != nullptr && tablica->Odklada_powiazania())
-            tablica->Odloz_tytul(obiekt, id);
-        else if (obiekt != nullptr)
+        if (obiekt != nullptr)
             obiekt->Ustaw_tytul(Rozwiaz_tytul(tablica, id));
     }
     if (Czytaj_klucz(s, "TWypozyczenie")) {

@@ -172,8 +172,7 @@ std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
     struct stat st { };
     if (::fstat(fd.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    // Read in blocks, each turned while it is still in the cache; the buffer
-    // is not cleared first, as every byte used is read into it.
+    // The buffer is not cleared first, as every byte used is read into it.
     constexpr std::size_t blok = 1 << 20;
     std::size_t pojemnosc = static_cast<std::size_t>(st.st_size) + blok;
     auto dane = std::unique_ptr<char[]>(new char[pojemnosc]);
@@ -186,21 +185,15 @@ std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
             dane = std::move(wieksze);
             pojemnosc *= 2;
         }
-        char* cel = dane.get() + gotowe;
-        const ssize_t n = ::read(fd.Numer(), cel, blok);
+        const ssize_t n = ::read(fd.Numer(), dane.get() + gotowe, blok);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return std::nullopt;
         if (n == 0)
             break;
-        const char* od = cel;
-        // A CR that ended the previous block and the LF that starts this one.
-        if (gotowe > 0 && dane[gotowe - 1] == '\r' && *cel == '\n') {
-            dane[gotowe - 1] = '\n';
-            ++od;
-        }
-        gotowe = static_cast<std::size_t>(Scal_konce_linii(od, cel + n, cel) - dane.get());
+        gotowe += static_cast<std::size_t>(n);
     }
+    gotowe = static_cast<std::size_t>(Scal_konce_linii(dane.get(), dane.get() + gotowe, dane.get()) - dane.get());
     return Tresc_pliku { std::move(dane), gotowe };
 }

@@ -34,6 +34,6 @@ private:
     Deskryptor fd;
 };
 
-// The whole content of a regular file with its CR LF turned into LF as it
-// comes in, or nothing when it cannot be opened or read to its end.
+// The whole content of a regular file, its CR LF turned into LF once it is
+// read, or nothing when it cannot be opened or read to its end.
 std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa);

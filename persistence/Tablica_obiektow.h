@@ -1,14 +1,13 @@
 #pragma once
 
 #include "persistence/Indeks_identyfikatorow.h"
-#include <cstdint>
 
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
 class Mapa_klas;
 class PDC_Obiekt;
-class TPozycja;
 class Strumien_wejsciowy;
 class Strumien_wyjsciowy;
 
@@ -47,13 +46,6 @@ public:
     // The listed object that now holds the identifier, or none.
     PDC_Obiekt* Posiadacz(std::int32_t id) const;
 
-    // While Czytaj_obiekty runs, a copy's reference to its title is noted and
-    // resolved when all definitions are read: one pass over the notes can
-    // ask memory for several titles at once, where resolving each at once
-    // waits for every one. The result is the same, as the table is complete.
-    bool Odklada_powiazania() const { return odkladanie; }
-    void Odloz_tytul(TPozycja* pozycja, std::int32_t id) { odlozone.push_back({ pozycja, id }); }
-
     int Zapisz_do_pliku(const char* nazwa);
     int Czytaj_z_pliku(const char* nazwa);
     Strumien_wyjsciowy& Zapisz_tablice(Strumien_wyjsciowy& s);
@@ -62,13 +54,6 @@ public:
     Strumien_wejsciowy& Czytaj_obiekty(Strumien_wejsciowy& s);
 
 private:
-    void Rozwiaz_odlozone();
-
-    struct Odlozony_tytul {
-        TPozycja* pozycja;
-        std::int32_t id;
-    };
-
     std::vector<std::int32_t> identyfikatory;
     std::vector<PDC_Obiekt*> obiekty;
     Mapa_klas* mapa = nullptr;
@@ -77,6 +62,4 @@ private:
     // Identifiers whose holder differs from the entry listed under them since
     // a read changed some object's identifier; null where none holds it now.
     std::unordered_map<std::int32_t, PDC_Obiekt*> zmienione;
-    std::vector<Odlozony_tytul> odlozone;
-    bool odkladanie = false;
 };
