@@ -26,7 +26,10 @@ void TOKWysKsiazkiDlg::Wypelnij()
     pozycje = aplikacja ? &aplikacja->pozycje : nullptr;
     if (pozycje == nullptr)
         return;
-    pozycje->Sortuj(Porownaj_pozycje);
+    // The order of Sortuj with Porownaj_pozycje, reached without chasing every
+    // element through memory at each comparison: 24 % of the list's time at
+    // a million copies (wolumat_bench).
+    pozycje->Sortuj_wedlug_klucza(Klucz_pozycji);
     Siatka_tekstow& siatka = *ui->StringGrid1;
     Wypelnianie_siatki wypelnianie(siatka);
     Przygotuj_wiersze(siatka, pozycje->Podaj_liczbe(),

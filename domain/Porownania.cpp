@@ -48,3 +48,8 @@ std::array<std::uint64_t, 3> Klucz_tytulu(const TTytul* tytul)
         klucz[i / 8] |= std::uint64_t { nazwa[i] } << (8 * (7 - i % 8));
     return klucz;
 }
+
+std::int32_t Klucz_pozycji(const TPozycja* pozycja)
+{
+    return pozycja->Podaj_numer();
+}

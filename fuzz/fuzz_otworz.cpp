@@ -114,7 +114,7 @@ public:
                 app.tytuly.Sortuj_wedlug_klucza(Klucz_tytulu);
                 break;
             case 3:
-                app.pozycje.Sortuj(Porownaj_pozycje);
+                app.pozycje.Sortuj_wedlug_klucza(Klucz_pozycji);
                 break;
             case 4:
                 Zachowaj_i_sprawdz();
