@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QIcon>
 
-
 int main(int argc, char* argv[])
 {
     QApplication qt(argc, argv);

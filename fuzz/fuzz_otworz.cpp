@@ -188,10 +188,13 @@ private:
             bool jest = false;
             if (d.tytul) {
                 for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
-                    jest = jest || (d.nazwa == t->Podaj_nazwe() && d.autor == t->Podaj_autora() && d.isbn == t->Podaj_ISBN());
+                    jest = jest
+                        || (d.nazwa == t->Podaj_nazwe() && d.autor == t->Podaj_autora() && d.isbn == t->Podaj_ISBN());
             } else {
                 for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i)
-                    jest = jest || (p->Podaj_numer() == d.numer && p->Podaj_tytul() != nullptr && d.nazwa == p->Podaj_tytul()->Podaj_nazwe());
+                    jest = jest
+                        || (p->Podaj_numer() == d.numer && p->Podaj_tytul() != nullptr
+                            && d.nazwa == p->Podaj_tytul()->Podaj_nazwe());
             }
             Wymagaj(jest, "every accepted addition is in the next saved file, linked");
         }
@@ -214,8 +217,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     const std::size_t gdzie = wejscie.rfind(znacznik);
     const std::string_view plik_danych = gdzie == std::string_view::npos ? wejscie : wejscie.substr(0, gdzie);
     // A new title, a copy of it, a copy of a missing title, both lists, Save.
-    const std::string_view skrypt
-        = gdzie == std::string_view::npos ? std::string_view("\0\1\1\1\1\1\5\1\3\6\2\3\4", 13) : wejscie.substr(gdzie + znacznik.size());
+    const std::string_view skrypt = gdzie == std::string_view::npos ? std::string_view("\0\1\1\1\1\1\5\1\3\6\2\3\4", 13)
+                                                                    : wejscie.substr(gdzie + znacznik.size());
     {
         std::ofstream plik("proba1.txt", std::ios::binary | std::ios::trunc);
         plik.write(plik_danych.data(), static_cast<std::streamsize>(plik_danych.size()));

@@ -16,7 +16,8 @@ protected:
     static std::string Uszkodzony(const std::string& id)
     {
         std::string plik = Przyklad_roboczy();
-        for (const std::string przed : { "<Kod_klasy>2\r\n<Obiekt_ID><id>", "<Nazwa_klasy>TTytul\r\n<Obiekt_ID><id>" }) {
+        for (const std::string przed :
+            { "<Kod_klasy>2\r\n<Obiekt_ID><id>", "<Nazwa_klasy>TTytul\r\n<Obiekt_ID><id>" }) {
             const auto gdzie = plik.find(przed + "6\r\n");
             plik.replace(gdzie + przed.size(), 1, id);
         }
@@ -72,6 +73,7 @@ TEST_P(Wyczerpany_licznik, AdditionsAfterTheFileAreSavedThenAndAfterACleanFile)
     Sprawdz_zapisany({ "Stary dom", "Trzeci" }, { { 1, "Stary dom" }, { 4, "Trzeci" } });
 }
 
-INSTANTIATE_TEST_SUITE_P(Identyfikatory, Wyczerpany_licznik, ::testing::Values("99999999999", "2147483647", "2147483646"));
+INSTANTIATE_TEST_SUITE_P(
+    Identyfikatory, Wyczerpany_licznik, ::testing::Values("99999999999", "2147483647", "2147483646"));
 
 } // namespace

@@ -110,10 +110,12 @@ std::vector<QString> Okna_testowe::Lista(QAction* polecenie, const Siatka_teksto
 
 std::vector<QString> Okna_testowe::Lista_tytulow()
 {
-    return Lista(Kontrolka<QAction>(okno.get(), "Tytuly1"), Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Escape);
+    return Lista(
+        Kontrolka<QAction>(okno.get(), "Tytuly1"), Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Escape);
 }
 
 std::vector<QString> Okna_testowe::Lista_ksiazek()
 {
-    return Lista(Kontrolka<QAction>(okno.get(), "Ksiazki1"), Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1"), Qt::Key_Return);
+    return Lista(
+        Kontrolka<QAction>(okno.get(), "Ksiazki1"), Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1"), Qt::Key_Return);
 }

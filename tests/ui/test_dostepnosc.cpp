@@ -74,7 +74,8 @@ TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
             w = w->nextInFocusChain();
         EXPECT_EQ(w, Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"));
         Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->setFocus();
-        Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->setCurrentIndex(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->model()->index(0, 1));
+        Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")
+            ->setCurrentIndex(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->model()->index(0, 1));
         QTest::keyClick(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Down);
         QTest::keyClick(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Down);
         wiersz = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->currentIndex().row();

@@ -57,7 +57,8 @@ TEST_F(Listy, ClippedCellsShowTheirWholeTextAsATooltip)
         const QRect mala = siatka->visualRect(siatka->model()->index(lalka, 1));
         QHelpEvent brak(QEvent::ToolTip, mala.center(), siatka->viewport()->mapToGlobal(mala.center()));
         QApplication::sendEvent(siatka->viewport(), &brak);
-        EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().isEmpty(); }, 2000)) << "a cell that fits hides the tooltip";
+        EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().isEmpty(); }, 2000))
+            << "a cell that fits hides the tooltip";
     });
     Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
 }

@@ -98,7 +98,8 @@ TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedIte
     Kontrolka<QMenu>(okno.get(), "FileMenu")->popup(QPoint(0, 0));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Kontrolka<QMenu>(okno.get(), "FileMenu")));
     for (auto [pozycja, tekst] : { std::pair { Kontrolka<QAction>(okno.get(), "OpenItem"), "Otworz plik" },
-             { Kontrolka<QAction>(okno.get(), "SaveItem"), "Zachowaj bieżący plik" }, { Kontrolka<QAction>(okno.get(), "ExitItem"), "Koniec programu" } }) {
+             { Kontrolka<QAction>(okno.get(), "SaveItem"), "Zachowaj bieżący plik" },
+             { Kontrolka<QAction>(okno.get(), "ExitItem"), "Koniec programu" } }) {
         Kontrolka<QMenu>(okno.get(), "FileMenu")->setActiveAction(pozycja);
         EXPECT_EQ(status(), QString::fromUtf8(tekst));
     }
@@ -116,7 +117,10 @@ TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedIte
     Kontrolka<QMenu>(okno.get(), "FileMenu")->setActiveAction(Kontrolka<QAction>(okno.get(), "SaveItem"));
     ASSERT_EQ(status(), "Zachowaj bieżący plik");
     Kontrolka<QMenu>(okno.get(), "FileMenu")->hide();
-    QTest::mouseMove(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu"), Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu")->actionGeometry(Kontrolka<QMenu>(okno.get(), "Help1")->menuAction()).center());
+    QTest::mouseMove(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu"),
+        Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu")
+            ->actionGeometry(Kontrolka<QMenu>(okno.get(), "Help1")->menuAction())
+            .center());
     EXPECT_EQ(status(), "");
 }
 
