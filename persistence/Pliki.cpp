@@ -101,6 +101,52 @@ void Synchronizuj_katalog(const std::string& katalog)
         ::fsync(fd.Numer());
 }
 
+// The folder refuses a new file beside the target: the file itself may
+// still be written.
+bool Odmowa_utworzenia(int blad)
+{
+    return blad == EACCES || blad == EPERM;
+}
+
+// The folder or the file system refuses to rename over the target (a
+// sticky folder, a bind-mounted file, some FUSE file systems).
+bool Odmowa_przemianowania(int blad)
+{
+    return blad == EACCES || blad == EPERM || blad == EBUSY || blad == EXDEV || blad == ENOTSUP || blad == EINVAL;
+}
+
+bool Zapisz_wszystko(int fd, const char* dane, std::size_t n, off_t od)
+{
+    while (n > 0) {
+        const ssize_t zapisane = ::pwrite(fd, dane, n, od);
+        if (zapisane < 0 && errno == EINTR)
+            continue;
+        if (zapisane <= 0)
+            return false;
+        dane += zapisane;
+        n -= static_cast<std::size_t>(zapisane);
+        od += zapisane;
+    }
+    return true;
+}
+
+// The whole content of an open file, from offset 0; nothing on a read error.
+std::optional<std::string> Czytaj_wszystko(int fd)
+{
+    std::string dane;
+    char blok[1 << 16];
+    for (;;) {
+        const ssize_t n = ::pread(fd, blok, sizeof blok, static_cast<off_t>(dane.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return dane;
+        dane.append(blok, static_cast<std::size_t>(n));
+    }
+}
+
 } // namespace
 
 Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa)
@@ -112,26 +158,36 @@ Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa)
     bool istnieje = false;
     if (!Zapisywalny(cel, st, istnieje))
         return;
+    // A file with other names is written in place, so that every name shows
+    // the new content; a replacement would leave the others on the old one.
+    if (istnieje && st.st_nlink > 1) {
+        Zacznij_w_miejscu();
+        return;
+    }
     Usun_porzucone(cel);
     std::random_device losowe;
     const std::string poczatek = Katalog(cel) + "/" + Przedrostek_tymczasowych(cel) + std::to_string(::getpid()) + "-";
+    int blad = 0;
     for (int proba = 0; proba < 100 && !fd.Otwarty(); ++proba) {
         tymczasowy = poczatek + std::to_string(losowe());
         fd = Deskryptor(::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!fd.Otwarty() && errno != EEXIST)
+        blad = fd.Otwarty() ? 0 : errno;
+        if (blad != 0 && blad != EEXIST)
             break;
     }
     if (!fd.Otwarty()) {
         tymczasowy.clear();
+        if (istnieje && Odmowa_utworzenia(blad))
+            Zacznij_w_miejscu();
         return;
     }
     if (istnieje) {
-        // Best effort: the replacement keeps the owner and mode of the old file.
+        // Best effort: the replacement keeps the owner and mode of the old
+        // file where the file system allows it (FAT keeps neither).
         if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
             [[maybe_unused]] const int wynik = ::fchown(fd.Numer(), st.st_uid, st.st_gid);
         }
-        if (::fchmod(fd.Numer(), st.st_mode & 07777) != 0)
-            Porzuc();
+        [[maybe_unused]] const int wynik = ::fchmod(fd.Numer(), st.st_mode & 07777);
     }
 }
 
@@ -140,27 +196,101 @@ Zapis_bezpieczny::~Zapis_bezpieczny()
     Porzuc();
 }
 
+bool Zapis_bezpieczny::Zacznij_w_miejscu()
+{
+    // Without the right to create a file, a power cut during this write can
+    // leave a mix of the old and the new content; a failed write cannot.
+    Deskryptor plik(::open(cel.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    if (!plik.Otwarty())
+        return false;
+    struct stat st { };
+    if (::fstat(plik.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // The old bytes are read before the first write, to be put back.
+    std::optional<std::string> dane = Czytaj_wszystko(plik.Numer());
+    if (!dane)
+        return false;
+    stare = std::move(dane);
+    fd = std::move(plik);
+    return true;
+}
+
+bool Zapis_bezpieczny::Przywroc()
+{
+    const bool przywrocony = Zapisz_wszystko(fd.Numer(), stare->data(), stare->size(), 0)
+        && ::ftruncate(fd.Numer(), static_cast<off_t>(stare->size())) == 0 && ::fsync(fd.Numer()) == 0;
+    stare.reset();
+    return przywrocony;
+}
+
 void Zapis_bezpieczny::Porzuc()
 {
+    if (stare && fd.Otwarty())
+        Przywroc();
+    stare.reset();
     fd.Zamknij();
     if (!tymczasowy.empty())
         ::unlink(tymczasowy.c_str());
     tymczasowy.clear();
 }
 
+bool Zapis_bezpieczny::Zakoncz_w_miejscu()
+{
+    const off_t dlugosc = ::lseek(fd.Numer(), 0, SEEK_CUR);
+    if (dlugosc < 0 || ::ftruncate(fd.Numer(), dlugosc) != 0 || ::fsync(fd.Numer()) != 0) {
+        Porzuc();
+        return false;
+    }
+    stare.reset();
+    return fd.Zamknij();
+}
+
+bool Zapis_bezpieczny::Przepisz_tymczasowy()
+{
+    const Deskryptor zrodlo(::open(tymczasowy.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!zrodlo.Otwarty())
+        return false;
+    std::string blok(1 << 20, '\0');
+    for (off_t od = 0;;) {
+        const ssize_t n = ::read(zrodlo.Numer(), blok.data(), blok.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return ::lseek(fd.Numer(), od, SEEK_SET) == od;
+        if (!Zapisz_wszystko(fd.Numer(), blok.data(), static_cast<std::size_t>(n), od))
+            return false;
+        od += n;
+    }
+}
+
 bool Zapis_bezpieczny::Zatwierdz()
 {
     if (!fd.Otwarty())
         return false;
+    if (stare)
+        return Zakoncz_w_miejscu();
     const bool zapisany = ::fsync(fd.Numer()) == 0;
     const bool zamkniety = fd.Zamknij();
-    if (!zapisany || !zamkniety || ::rename(tymczasowy.c_str(), cel.c_str()) != 0) {
+    if (!zapisany || !zamkniety) {
         Porzuc();
         return false;
     }
+    if (::rename(tymczasowy.c_str(), cel.c_str()) == 0) {
+        tymczasowy.clear();
+        Synchronizuj_katalog(Katalog(cel));
+        return true;
+    }
+    // The folder lets the file be written but not replaced: its content
+    // goes into it in place.
+    if (!Odmowa_przemianowania(errno) || !Zacznij_w_miejscu() || !Przepisz_tymczasowy()) {
+        Porzuc();
+        return false;
+    }
+    ::unlink(tymczasowy.c_str());
     tymczasowy.clear();
-    Synchronizuj_katalog(Katalog(cel));
-    return true;
+    return Zakoncz_w_miejscu();
 }
 
 std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)

@@ -10,6 +10,7 @@ pakiety=(
     xvfb xdotool xclip
     desktop-file-utils appstream dpkg-dev
     clang-16 libclang-rt-16-dev
+    dosfstools fusefat exfatprogs exfat-fuse ntfs-3g xfsprogs btrfs-progs
 )
 
 brakujace=()

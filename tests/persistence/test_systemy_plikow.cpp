@@ -1,0 +1,318 @@
+// Save and Open wherever a librarian keeps the catalogue: other file systems,
+// folders that allow no new file or no rename over another user's file, hard
+// links, a full disk, and a power cut in the middle of a Save.
+
+#include "System_plikow_testowy.h"
+#include "domain/TKlasaAplikacji.h"
+#include "tests/support/Biblioteka_testowa.h"
+#include "tests/support/Katalog_tymczasowy.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <grp.h>
+#include <random>
+#include <set>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uid_t nobody = 65534;
+constexpr gid_t nogroup = 65534;
+constexpr uid_t daemon_uzytkownik = 1;
+
+struct Wynik {
+    std::string proba1;
+    std::string proba2;
+    std::set<std::string> pliki;
+    bool operator==(const Wynik&) const = default;
+};
+
+void PrintTo(const Wynik& w, std::ostream* os)
+{
+    *os << w.proba1.size() << "+" << w.proba2.size() << " bytes, files:";
+    for (const std::string& p : w.pliki)
+        *os << " " << p;
+}
+
+Wynik Wynik_w(const fs::path& katalog)
+{
+    Wynik w { Czytaj_bajty(katalog / "proba1.txt"), Czytaj_bajty(katalog / "proba2.txt"), {} };
+    for (const auto& wpis : fs::directory_iterator(katalog))
+        w.pliki.insert(wpis.path().filename().string());
+    return w;
+}
+
+// What a librarian does in one session: two titles with copies, Save, one
+// more, Save over the first file, Open, one more, Save.
+void Sesja()
+{
+    licznik_obiektow = 0;
+    TKlasaAplikacji app;
+    app.Dodaj_tytul("Lalka", "Prus", "83-01");
+    app.Dodaj_tytul("Potop", "Sienkiewicz", "83-02");
+    app.Dodaj_ksiazke("Lalka", 1);
+    app.Dodaj_ksiazke("Potop", 2);
+    app.Zachowaj();
+    app.Dodaj_tytul("Ogniem i mieczem", "Sienkiewicz", "83-03");
+    app.Zachowaj();
+    app.Usun_wszystko();
+    app.Otworz();
+    app.Dodaj_tytul("Faraon", "Prus", "83-04");
+    app.Zachowaj();
+}
+
+// Runs `dzialanie` in a child working in `katalog`, as nobody if asked;
+// true when it ended normally.
+template <typename F>
+bool W_procesie(const fs::path& katalog, bool jako_nobody, F dzialanie)
+{
+    const pid_t dziecko = ::fork();
+    if (dziecko < 0)
+        return false;
+    if (dziecko == 0) {
+        if (jako_nobody && (::setgroups(0, nullptr) != 0 || ::setgid(nogroup) != 0 || ::setuid(nobody) != 0))
+            ::_exit(2);
+        if (::chdir(katalog.c_str()) != 0)
+            ::_exit(3);
+        dzialanie();
+        ::_exit(0);
+    }
+    int status = 0;
+    return ::waitpid(dziecko, &status, 0) == dziecko && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class Miejsca_zapisu : public ::testing::Test {
+protected:
+    // The session's files in an ordinary folder.
+    const Wynik& Wzor()
+    {
+        if (!wzor) {
+            const fs::path k = katalog.Sciezka() / "wzor";
+            fs::create_directory(k);
+            EXPECT_TRUE(W_procesie(k, false, Sesja));
+            wzor = Wynik_w(k);
+        }
+        return *wzor;
+    }
+
+    Katalog_tymczasowy katalog;
+    std::optional<Wynik> wzor;
+};
+
+class Systemy_plikow : public Miejsca_zapisu, public ::testing::WithParamInterface<const char*> { };
+
+TEST_P(Systemy_plikow, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
+{
+    const Wynik& oczekiwany = Wzor();
+    System_plikow_testowy system(GetParam(), katalog.Sciezka());
+    if (!system.Brak().empty())
+        GTEST_SKIP() << system.Brak();
+    const fs::path k = system.Punkt() / "katalog";
+    fs::create_directory(k);
+    ASSERT_TRUE(W_procesie(k, false, Sesja));
+    EXPECT_EQ(Wynik_w(k), oczekiwany);
+}
+
+INSTANTIATE_TEST_SUITE_P(, Systemy_plikow, ::testing::Values("ext4", "xfs", "btrfs", "vfat", "exfat", "ntfs"),
+    [](const auto& info) { return std::string(info.param); });
+
+// Folders that a librarian shares with others: the session runs there as
+// the user named, on data files made beforehand with the owner and mode given.
+struct Folder {
+    const char* nazwa;
+    mode_t tryb_folderu; // the folder belongs to root
+    uid_t wlasciciel_plikow;
+    mode_t tryb_plikow;
+    bool jako_nobody;
+};
+
+void PrintTo(const Folder& f, std::ostream* os)
+{
+    *os << f.nazwa;
+}
+
+class Foldery : public Miejsca_zapisu, public ::testing::WithParamInterface<Folder> { };
+
+TEST_P(Foldery, EverySaveReachesTheFileAndKeepsItsOwnerAndMode)
+{
+    const Folder& f = GetParam();
+    const Wynik& oczekiwany = Wzor();
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving files to other users and acting as nobody needs root";
+    fs::permissions(katalog.Sciezka(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    const fs::path k = katalog.Sciezka() / f.nazwa;
+    fs::create_directory(k);
+    ASSERT_EQ(::chmod(k.c_str(), f.tryb_folderu), 0);
+    for (const char* nazwa : { "proba1.txt", "proba2.txt" }) {
+        Zapisz_bajty(k / nazwa, "stara zawartosc\r\n");
+        ASSERT_EQ(::chown((k / nazwa).c_str(), f.wlasciciel_plikow, nogroup), 0);
+        ASSERT_EQ(::chmod((k / nazwa).c_str(), f.tryb_plikow), 0);
+    }
+    ASSERT_TRUE(W_procesie(k, f.jako_nobody, Sesja));
+    EXPECT_EQ(Wynik_w(k), oczekiwany);
+    struct stat st { };
+    ASSERT_EQ(::stat((k / "proba1.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, f.wlasciciel_plikow);
+    EXPECT_EQ(st.st_gid, nogroup);
+    EXPECT_EQ(st.st_mode & 07777, f.tryb_plikow);
+}
+
+INSTANTIATE_TEST_SUITE_P(, Foldery,
+    ::testing::Values(
+        // Files of nobody in root's folder: nobody may write them but create nothing beside them.
+        Folder { "bez_prawa_tworzenia", 0755, nobody, 0644, true },
+        // A /tmp-like folder: nobody may not rename over daemon's file, only write it.
+        Folder { "lepki", 01777, daemon_uzytkownik, 0664, true },
+        // Root replaces nobody's file, which keeps its owner and mode.
+        Folder { "cudzy_plik", 0755, nobody, 0640, false }),
+    [](const auto& info) { return std::string(info.param.nazwa); });
+
+TEST_F(Miejsca_zapisu, EveryNameOfAHardLinkedFileShowsTheNewCatalogue)
+{
+    const Wynik& oczekiwany = Wzor();
+    const fs::path k = katalog.Sciezka() / "dowiazania";
+    fs::create_directory(k);
+    Zapisz_bajty(k / "proba1.txt", "stara zawartosc\r\n");
+    fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt");
+    ASSERT_TRUE(W_procesie(k, false, Sesja));
+    Wynik w = Wynik_w(k);
+    EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), oczekiwany.proba1);
+    EXPECT_EQ(fs::hard_link_count(k / "proba1.txt"), 2u);
+    EXPECT_EQ(w.pliki.erase("druga_nazwa.txt"), 1u);
+    EXPECT_EQ(w, oczekiwany);
+}
+
+TEST_F(Miejsca_zapisu, AFullDiskDuringAnInPlaceWritePutsTheOldBytesBack)
+{
+    const fs::path k = katalog.Sciezka() / "maly";
+    fs::create_directory(k);
+    if (::geteuid() != 0 || ::mount("tmpfs", k.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "a 1 MB tmpfs can be mounted only by root with CAP_SYS_ADMIN";
+    // Old bytes that end without a line end, to see that the length comes back too.
+    const std::string stary = "stara zawartosc\r\n<bez konca linii";
+    Zapisz_bajty(k / "proba1.txt", stary);
+    fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt"); // so the write goes in place
+    Zapisz_bajty(k / "wypelniacz", std::string(1000 * 1024, 'x'));
+    const bool zakonczony = W_procesie(k, false, [] {
+        licznik_obiektow = 0;
+        TKlasaAplikacji app;
+        Wypelnij_biblioteke(app, 2000);
+        app.Zachowaj();
+    });
+    const std::string po = Czytaj_bajty(k / "proba1.txt");
+    const std::string druga = Czytaj_bajty(k / "druga_nazwa.txt");
+    const auto pliki = std::distance(fs::directory_iterator(k), fs::directory_iterator());
+    ::umount(k.c_str());
+    EXPECT_TRUE(zakonczony);
+    EXPECT_EQ(po, stary);
+    EXPECT_EQ(druga, stary);
+    EXPECT_EQ(pliki, 3);
+}
+
+// Shuts a file system down as a power cut would: what is not yet in its log is lost.
+bool Odetnij_zasilanie(const fs::path& punkt)
+{
+    constexpr unsigned long fs_ioc_shutdown = _IOR('X', 125, std::uint32_t);
+    std::uint32_t bez_zapisu_dziennika = 2;
+    const int fd = ::open(punkt.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool odciete = ::ioctl(fd, fs_ioc_shutdown, &bez_zapisu_dziennika) == 0;
+    ::close(fd);
+    return odciete;
+}
+
+void Zapisz_trwale(const fs::path& plik, const std::string& bajty)
+{
+    Zapisz_bajty(plik, bajty);
+    const int fd = ::open(plik.c_str(), O_RDONLY | O_CLOEXEC);
+    ::syncfs(fd);
+    ::close(fd);
+}
+
+class Odciecie_zasilania : public Miejsca_zapisu, public ::testing::WithParamInterface<const char*> { };
+
+TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
+{
+    System_plikow_testowy system(GetParam(), katalog.Sciezka());
+    if (!system.Brak().empty())
+        GTEST_SKIP() << system.Brak();
+    // Open of the old catalogue, one more title, Save: done in an ordinary
+    // folder first, for the new file and for how long it takes.
+    auto otworz_dodaj_zachowaj = [] {
+        licznik_obiektow = 0;
+        TKlasaAplikacji app;
+        app.Otworz();
+        app.Dodaj_tytul("Po awarii", "Autor", "99-99");
+        app.Zachowaj();
+    };
+    const fs::path wzor = katalog.Sciezka() / "wzor";
+    fs::create_directory(wzor);
+    ASSERT_TRUE(W_procesie(wzor, false, [] {
+        licznik_obiektow = 0;
+        TKlasaAplikacji app;
+        Wypelnij_biblioteke(app, 20000);
+        app.Zachowaj();
+    }));
+    const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(W_procesie(wzor, false, otworz_dodaj_zachowaj));
+    const auto trwanie
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const std::string nowy = Czytaj_bajty(wzor / "proba1.txt");
+    ASSERT_NE(stary, nowy);
+
+    std::mt19937 los(20261207);
+    std::uniform_int_distribution<long> chwila(0, trwanie.count() * 3 / 2);
+    int stare = 0, nowe = 0, zle = 0;
+    for (int odciecie = 0; odciecie < 24; ++odciecie) {
+        ASSERT_TRUE(system.Zamontuj());
+        const fs::path k = system.Punkt() / "katalog";
+        fs::create_directories(k);
+        Zapisz_trwale(k / "proba1.txt", stary);
+        int gotowy[2];
+        ASSERT_EQ(::pipe(gotowy), 0);
+        const pid_t dziecko = ::fork();
+        ASSERT_GE(dziecko, 0);
+        if (dziecko == 0) {
+            if (::chdir(k.c_str()) != 0)
+                ::_exit(3);
+            [[maybe_unused]] const auto zapisane = ::write(gotowy[1], "s", 1);
+            otworz_dodaj_zachowaj();
+            ::_exit(0);
+        }
+        char znak = 0;
+        ASSERT_EQ(::read(gotowy[0], &znak, 1), 1);
+        ::close(gotowy[0]);
+        ::close(gotowy[1]);
+        std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
+        ASSERT_TRUE(Odetnij_zasilanie(system.Punkt())) << "FS_IOC_SHUTDOWN refused";
+        ::waitpid(dziecko, nullptr, 0);
+        ASSERT_TRUE(system.Odmontuj());
+        ASSERT_TRUE(system.Zamontuj());
+        const std::string po = Czytaj_bajty(k / "proba1.txt");
+        (po == stary ? stare : po == nowy ? nowe : zle)++;
+        ASSERT_TRUE(system.Odmontuj());
+    }
+    std::printf("%s power cuts: %d left the old file, %d the new one, %d neither\n", GetParam(), stare, nowe, zle);
+    EXPECT_EQ(zle, 0);
+    EXPECT_GT(stare, 0);
+    EXPECT_GT(nowe, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(, Odciecie_zasilania, ::testing::Values("ext4", "xfs"),
+    [](const auto& info) { return std::string(info.param); });
+
+} // namespace
