@@ -2,7 +2,9 @@
 // write and read of the same bytes and against SQLite, peak memory, the list
 // dialogs, and single additions; all measured in one run, medians printed
 // with their ratios. Usage: wolumat_bench [--smoke] [--runs N] [objects ...]
-// (default 10000 100000 1000000). See bench/README.md.
+// (default 10000 100000 1000000), or wolumat_bench --hostile [--runs N] [N]:
+// Open of files whose identifiers are chosen against ways of hashing an int.
+// See bench/README.md.
 
 #include "Biblioteka.h"
 #include "Pomiary.h"
@@ -10,6 +12,7 @@
 #include "app/kartxform.h"
 #include "dialogs/wysks.h"
 #include "dialogs/wystyt.h"
+#include "tests/support/Wrogie_identyfikatory.h"
 
 #include <QApplication>
 #include <QTest>
@@ -104,6 +107,33 @@ Wynik Zmierz_pliki(long obiekty, int proby, const char* program)
     return w;
 }
 
+// Open (and Save after it) of a table listing n copies under each pattern of
+// identifiers, against the consecutive pattern in the same run.
+int Zmierz_wrogie(long n, int proby)
+{
+    std::printf("Hostile identifiers: Open and Save of %ld listed copies (medians of %d runs, seconds)\n", n, proby);
+    std::printf("%18s %8s %8s %8s %8s\n", "pattern", "open", "ratio", "save", "ratio");
+    TKlasaAplikacji app;
+    double otwarcie_kolejnych = 0, zapis_kolejnych = 0;
+    for (const auto& wzorzec : wrogie_identyfikatory::wzorce) {
+        Zapisz_zwykle("proba1.txt",
+            wrogie_identyfikatory::Plik_z_pozycjami(wzorzec.utworz(static_cast<std::size_t>(n))));
+        const double otwarcie = Zmierz(proby, [&] {
+            app.Usun_wszystko();
+            app.Otworz();
+        });
+        const double zapis = Zmierz(proby, [&] { app.Zachowaj(); });
+        if (otwarcie_kolejnych == 0) {
+            otwarcie_kolejnych = otwarcie;
+            zapis_kolejnych = zapis;
+        }
+        std::printf("%18s %8.4f %8.2f %8.4f %8.2f\n", wzorzec.nazwa, otwarcie, otwarcie / otwarcie_kolejnych, zapis,
+            zapis / zapis_kolejnych);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 std::pair<double, double> Zmierz_listy(long wiersze, int proby)
 {
     Tkartexform okno;
@@ -144,6 +174,7 @@ int main(int argc, char** argv)
         return Szczyt_otwarcia_w_procesie();
     int proby = 5;
     bool smoke = false;
+    bool wrogie = false;
     std::vector<long> rozmiary;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -151,9 +182,12 @@ int main(int argc, char** argv)
             proby = std::max(1, std::atoi(argv[++i]));
         else if (a == "--smoke")
             smoke = true;
+        else if (a == "--hostile")
+            wrogie = true;
         else
             rozmiary.push_back(std::atol(argv[i]));
     }
+    const long wrogie_n = smoke ? 10000 : rozmiary.empty() ? 131072 : rozmiary.front();
     if (smoke) {
         rozmiary = { 10000 };
         proby = 1;
@@ -166,6 +200,13 @@ int main(int argc, char** argv)
     if (::mkdtemp(wzor.data()) == nullptr)
         return 1;
     std::filesystem::current_path(wzor);
+
+    if (wrogie) {
+        const int wynik = Zmierz_wrogie(wrogie_n, smoke ? 1 : proby);
+        std::filesystem::current_path("/");
+        std::filesystem::remove_all(wzor);
+        return wynik;
+    }
 
     std::map<long, Wynik> wyniki;
     std::printf("Save and Open (medians of %d runs, seconds)\n", proby);

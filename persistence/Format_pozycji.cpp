@@ -7,14 +7,14 @@ namespace {
 // A reference resolves only to a listed object of the class it names.
 TTytul* Rozwiaz_tytul(Tablica_obiektow* tablica, std::int32_t id)
 {
-    PDC_Obiekt* obiekt = tablica && id != -1 ? tablica->Znajdz_klasy(id, kod_tytulu) : nullptr;
+    PDC_Obiekt* obiekt = tablica && id != -1 ? tablica->Wpisany_pod_klasy(id, kod_tytulu) : nullptr;
     return static_cast<TTytul*>(obiekt);
 }
 
 // No loan is ever created, but whatever a file names must be one to count.
 TWypozyczenie* Rozwiaz_wypozyczenie(Tablica_obiektow* tablica, std::int32_t id)
 {
-    return tablica && id != -1 ? dynamic_cast<TWypozyczenie*>(tablica->Znajdz(id)) : nullptr;
+    return tablica && id != -1 ? dynamic_cast<TWypozyczenie*>(tablica->Wpisany_pod(id)) : nullptr;
 }
 } // namespace
 

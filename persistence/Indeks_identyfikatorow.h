@@ -7,11 +7,16 @@
 
 class PDC_Obiekt;
 
-// Identifier -> listed object and its class code, in one flat array with
-// open addressing: a lookup is one or two probes into memory laid out
-// together, and a reference is checked for its class without touching the
-// object. Against std::unordered_map with reserve it takes 11 % off Open at
-// a million objects (wolumat_bench).
+// Who is who under each identifier of one table, in one flat array with open
+// addressing: the object listed under the identifier, with its class code,
+// so that a reference is checked for its class without touching the object;
+// and the object that holds the identifier now, after a read changed some
+// object's identifier. Places are chosen by a mixer keyed with a seed drawn
+// once per run, so no file can choose identifiers that pile up: a lookup
+// stays a few probes on any input, and output never depends on the seed.
+// Runs of consecutive identifiers share a bucket, which keeps Save and Open
+// as fast as a plain hash keyed the same way is not (bench/README.md, row
+// "identifier index").
 class Indeks_identyfikatorow {
 public:
     struct Wpis {
@@ -19,50 +24,101 @@ public:
         std::int32_t kod_klasy = pusty;
     };
 
-    // The entry for the identifier; kod_klasy is `pusty` when there is none.
-    Wpis Znajdz(std::int32_t id) const
+    // The entry listed under the identifier; kod_klasy is `pusty` when none is.
+    Wpis Wpisany(std::int32_t id) const
     {
-        if (sloty.empty())
-            return {};
-        for (std::size_t i = Poczatek(id);; i = (i + 1) & maska) {
-            const Slot& s = sloty[i];
-            if (s.wpis.kod_klasy == pusty)
-                return {};
-            if (s.id == id)
-                return s.wpis;
-        }
+        const Slot* s = Szukaj(id);
+        return s != nullptr && s->wpis.kod_klasy != niewpisany ? s->wpis : Wpis {};
+    }
+    // The object that holds the identifier now, or none.
+    PDC_Obiekt* Posiadacz(std::int32_t id) const
+    {
+        const Slot* s = Szukaj(id);
+        return s != nullptr ? s->posiadacz : nullptr;
     }
 
-    // Stores the entry unless the identifier is there; the index is
-    // unchanged when growing it fails.
-    bool Wstaw(std::int32_t id, Wpis wpis);
-    // Makes room for n entries at once.
+    // Lists the entry unless one is listed under the identifier; the entry's
+    // object then holds it, unless a change of holders said otherwise. The
+    // index is unchanged when growing it fails.
+    bool Wpisz(std::int32_t id, Wpis wpis);
+    // The identifier is now held by `obiekt` (or by none).
+    void Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiekt);
+    // Makes room for n identifiers at once.
     void Zarezerwuj(std::size_t n);
+
+    // The longest probe sequence of any identifier present, and the total
+    // over all of them: what keeps every lookup short.
+    struct Dlugosci {
+        std::size_t najdluzsza = 0;
+        std::size_t suma = 0;
+        std::size_t wpisy = 0;
+    };
+    Dlugosci Dlugosci_szukania() const;
 
     // No class has this code; it marks an empty slot.
     static constexpr std::int32_t pusty = std::numeric_limits<std::int32_t>::min();
 
 private:
+    // Marks a slot that only says who holds its identifier now.
+    static constexpr std::int32_t niewpisany = pusty + 1;
+
     struct Slot {
         Wpis wpis;
         std::int32_t id = 0;
+        PDC_Obiekt* posiadacz = nullptr;
     };
 
-    // Runs of 256 consecutive identifiers (what a file mostly holds) take
-    // neighbouring slots, so that filling and searching walk memory in
-    // order; the runs themselves are scattered by a multiplicative hash, so
-    // no pattern of identifiers piles up more than a run's length in one place.
-    static std::size_t Skrot(std::int32_t id)
+    // Slots come in buckets of 16. The identifiers of one run of 16
+    // consecutive ones (what a file mostly holds) share a bucket, so that
+    // filling walks memory in order; a seeded multiply–xorshift finaliser
+    // of the run chooses the bucket and how the run is rotated in it, so
+    // which runs meet is chance, whatever the file. An identifier whose
+    // place is taken tries further buckets, triangular steps apart, at the
+    // same place in each; a lookup stops at an empty place.
+    static constexpr unsigned bity_serii = 4;
+    static constexpr std::size_t seria = std::size_t { 1 } << bity_serii;
+
+    static std::uint64_t Skrot_serii(std::int32_t id)
     {
-        const auto u = static_cast<std::uint32_t>(id);
-        const std::uint64_t blok = (static_cast<std::uint64_t>(u >> 8) * 0x9E3779B97F4A7C15ull) >> 32;
-        return static_cast<std::size_t>((blok << 8) | (u & 0xFFu));
+        std::uint64_t x = (static_cast<std::uint32_t>(id) >> bity_serii) ^ ziarno;
+        x ^= x >> 33;
+        x *= 0xFF51AFD7ED558CCDull;
+        x ^= x >> 33;
+        x *= 0xC4CEB9FE1A85EC53ull;
+        x ^= x >> 33;
+        return x;
     }
-    std::size_t Poczatek(std::int32_t id) const { return Skrot(id) & maska; }
+    // The k-th place the identifier may take in a table of `kubelki` buckets.
+    static std::size_t Miejsce(std::int32_t id, std::uint64_t skrot, std::size_t k, std::size_t kubelki)
+    {
+        const std::size_t kubelek = (static_cast<std::size_t>(skrot) + k * (k + 1) / 2) & (kubelki - 1);
+        const std::size_t w_kubelku = (static_cast<std::uint32_t>(id) + (skrot >> 32)) & (seria - 1);
+        return kubelek * seria + w_kubelku;
+    }
+
+    const Slot* Szukaj(std::int32_t id) const
+    {
+        const std::uint64_t skrot = Skrot_serii(id);
+        const std::size_t kubelki = sloty.size() / seria;
+        for (std::size_t k = 0; k < kubelki; ++k) {
+            const Slot& s = sloty[Miejsce(id, skrot, k, kubelki)];
+            if (s.wpis.kod_klasy == pusty)
+                return nullptr;
+            if (s.id == id)
+                return &s;
+        }
+        return nullptr;
+    }
+    // The identifier's slot, made (not listed, held by none) where it had none.
+    Slot& Slot_dla(std::int32_t id, bool& nowy);
+    // Places a slot where a lookup finds it; false when its places are all taken.
+    static bool Umiesc(std::vector<Slot>& w, const Slot& slot);
+
     static bool Za_pelny(std::size_t wpisy, std::size_t sloty) { return 3 * wpisy > 2 * sloty; }
     void Przebuduj(std::size_t rozmiar);
 
+    static const std::uint64_t ziarno;
+
     std::vector<Slot> sloty;
-    std::size_t maska = 0;
     std::size_t zajete = 0;
 };

@@ -51,7 +51,7 @@ void Mapa_kartx::Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_
 {
     // -1 means no object; an identifier listed already would give an object
     // that never receives a definition and can never be saved.
-    if (aplikacja == nullptr || tablica == nullptr || id == -1 || tablica->Zawiera(id))
+    if (aplikacja == nullptr || tablica == nullptr || id == -1 || tablica->Jest_wpisany(id))
         return;
     switch (kod_klasy) {
     case kod_tytulu:

@@ -14,27 +14,23 @@ void Tablica_obiektow::Dodaj(std::int32_t id, PDC_Obiekt* obiekt)
 {
     if (licznik == std::numeric_limits<std::int32_t>::max())
         return;
+    obiekty.push_back(obiekt);
     try {
-        identyfikatory.push_back(id);
-        obiekty.push_back(obiekt);
         // The index says whether the identifier is new, in the same probe.
-        if (indeks.Wstaw(id, { obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1 })) {
+        if (indeks.Wpisz(id, { obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1 })) {
             ++licznik;
             return;
         }
     } catch (...) {
         // Out of memory leaves the table as it was.
-        identyfikatory.resize(static_cast<std::size_t>(licznik));
-        obiekty.resize(static_cast<std::size_t>(licznik));
+        obiekty.pop_back();
         throw;
     }
-    identyfikatory.pop_back();
     obiekty.pop_back();
 }
 
 void Tablica_obiektow::Zarezerwuj(std::size_t n)
 {
-    identyfikatory.reserve(n);
     obiekty.reserve(n);
     indeks.Zarezerwuj(n);
 }
@@ -44,12 +40,6 @@ PDC_Obiekt* Tablica_obiektow::Obiekt(std::int32_t pozycja) const
     if (pozycja < 0 || pozycja >= licznik)
         return nullptr;
     return obiekty[static_cast<std::size_t>(pozycja)];
-}
-
-PDC_Obiekt* Tablica_obiektow::Posiadacz(std::int32_t id) const
-{
-    const auto it = zmienione.find(id);
-    return it != zmienione.end() ? it->second : Znajdz(id);
 }
 
 bool Tablica_obiektow::Zmien_identyfikator(PDC_Obiekt* obiekt, std::int32_t nowy)
@@ -65,8 +55,8 @@ bool Tablica_obiektow::Zmien_identyfikator(PDC_Obiekt* obiekt, std::int32_t nowy
     // The old identifier is free only if this object was its holder; an
     // object that was never listed under it frees nothing.
     if (Posiadacz(stary) == obiekt)
-        zmienione[stary] = nullptr;
-    zmienione[nowy] = obiekt;
+        indeks.Ustaw_posiadacza(stary, nullptr);
+    indeks.Ustaw_posiadacza(nowy, obiekt);
     obiekt->Ustaw_identyfikator(nowy);
     return true;
 }

@@ -3,7 +3,6 @@
 #include "persistence/Indeks_identyfikatorow.h"
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 class Mapa_klas;
@@ -13,8 +12,13 @@ class Strumien_wyjsciowy;
 
 // The ordered list of (identifier, object) pairs that one file holds. Entries
 // are added if absent and never removed or reordered. An index beside the
-// entries keeps every lookup by identifier constant time on average, so the
+// entries keeps every lookup by identifier a few probes on any input, so the
 // table grows to any size without Save or Open turning quadratic.
+//
+// Two questions differ once a read has changed an object's identifier: which
+// object the file listed under an identifier (what references name), and
+// which object holds it now (what a new identifier must avoid). The index
+// answers both; Zmien_identyfikator keeps it current.
 class Tablica_obiektow {
 public:
     Tablica_obiektow() = default;
@@ -25,14 +29,15 @@ public:
     void Ustaw_mape(Mapa_klas* nowa) { mapa = nowa; }
     Mapa_klas* Mapa() const { return mapa; }
 
-    bool Zawiera(std::int32_t id) const { return indeks.Znajdz(id).kod_klasy != Indeks_identyfikatorow::pusty; }
+    bool Jest_wpisany(std::int32_t id) const { return indeks.Wpisany(id).kod_klasy != Indeks_identyfikatorow::pusty; }
     void Dodaj(std::int32_t id, PDC_Obiekt* obiekt);
-    PDC_Obiekt* Znajdz(std::int32_t id) const { return indeks.Znajdz(id).obiekt; }
-    // The listed object under the identifier if it is of that class code;
+    // The object listed under the identifier.
+    PDC_Obiekt* Wpisany_pod(std::int32_t id) const { return indeks.Wpisany(id).obiekt; }
+    // The object listed under the identifier if it is of that class code;
     // the code was noted when it was listed, so the object is not touched.
-    PDC_Obiekt* Znajdz_klasy(std::int32_t id, std::int32_t kod_klasy) const
+    PDC_Obiekt* Wpisany_pod_klasy(std::int32_t id, std::int32_t kod_klasy) const
     {
-        const Indeks_identyfikatorow::Wpis wpis = indeks.Znajdz(id);
+        const Indeks_identyfikatorow::Wpis wpis = indeks.Wpisany(id);
         return wpis.kod_klasy == kod_klasy ? wpis.obiekt : nullptr;
     }
     PDC_Obiekt* Obiekt(std::int32_t pozycja) const;
@@ -43,8 +48,10 @@ public:
     // Gives a listed object a new identifier unless that is -1 or another
     // object of this table holds it; returns whether it was given.
     bool Zmien_identyfikator(PDC_Obiekt* obiekt, std::int32_t nowy);
-    // The listed object that now holds the identifier, or none.
-    PDC_Obiekt* Posiadacz(std::int32_t id) const;
+    // The object of this table that holds the identifier now, or none.
+    PDC_Obiekt* Posiadacz(std::int32_t id) const { return indeks.Posiadacz(id); }
+    // How long lookups are, for the tests that guard them.
+    Indeks_identyfikatorow::Dlugosci Dlugosci_szukania() const { return indeks.Dlugosci_szukania(); }
 
     int Zapisz_do_pliku(const char* nazwa);
     int Czytaj_z_pliku(const char* nazwa);
@@ -54,12 +61,8 @@ public:
     Strumien_wejsciowy& Czytaj_obiekty(Strumien_wejsciowy& s);
 
 private:
-    std::vector<std::int32_t> identyfikatory;
     std::vector<PDC_Obiekt*> obiekty;
     Mapa_klas* mapa = nullptr;
     std::int32_t licznik = 0;
     Indeks_identyfikatorow indeks;
-    // Identifiers whose holder differs from the entry listed under them since
-    // a read changed some object's identifier; null where none holds it now.
-    std::unordered_map<std::int32_t, PDC_Obiekt*> zmienione;
 };

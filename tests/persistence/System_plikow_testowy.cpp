@@ -21,7 +21,7 @@ struct Rodzaj {
 
 constexpr std::array rodzaje {
     Rodzaj { "ext4", "mkfs.ext4", "64M", "mkfs.ext4 -q -F %1", "mount -o loop %1 %2", false },
-    Rodzaj { "xfs", "mkfs.xfs xfs_io", "300M", "mkfs.xfs -q -f %1", "mount -o loop %1 %2", false },
+    Rodzaj { "xfs", "mkfs.xfs", "300M", "mkfs.xfs -q -f %1", "mount -o loop %1 %2", false },
     Rodzaj { "btrfs", "mkfs.btrfs", "128M", "mkfs.btrfs -q -f %1", "mount -o loop %1 %2", false },
     Rodzaj { "vfat", "mkfs.vfat fusefat", "64M", "mkfs.vfat -F 32 %1", "fusefat -o rw+ %1 %2", false },
     Rodzaj { "exfat", "mkfs.exfat mount.exfat-fuse", "64M", "mkfs.exfat %1", "mount.exfat-fuse %1 %2", true },

@@ -1,6 +1,7 @@
 #include "domain/PDC_Obiekt.h"
 #include "persistence/Indeks_identyfikatorow.h"
 #include "persistence/Tablica_obiektow.h"
+#include "tests/support/Wrogie_identyfikatory.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,7 @@ PDC_Obiekt* Wskaznik(std::int32_t i)
 TEST(Indeks, AgreesWithAMapForEveryPatternOfIdentifiers)
 {
     // Runs, strides that share low bits, extremes and random values: each
-    // must be found, none lost in growth, and none pile up (which would
-    // show as this test taking minutes).
+    // must be found and none lost in growth.
     std::vector<std::int32_t> wzorce;
     for (std::int32_t i = 0; i < 50000; ++i)
         wzorce.push_back(i);
@@ -41,12 +41,29 @@ TEST(Indeks, AgreesWithAMapForEveryPatternOfIdentifiers)
     for (std::size_t i = 0; i < wzorce.size(); ++i) {
         const std::int32_t id = wzorce[i];
         const bool nowy = wzor.emplace(id, static_cast<std::int32_t>(i % 7)).second;
-        ASSERT_EQ(indeks.Wstaw(id, { Wskaznik(static_cast<std::int32_t>(i)), static_cast<std::int32_t>(i % 7) }), nowy);
+        ASSERT_EQ(indeks.Wpisz(id, { Wskaznik(static_cast<std::int32_t>(i)), static_cast<std::int32_t>(i % 7) }), nowy);
+        ASSERT_EQ(indeks.Posiadacz(id), nowy ? Wskaznik(static_cast<std::int32_t>(i)) : indeks.Wpisany(id).obiekt);
     }
     for (const auto& [id, kod] : wzor)
-        ASSERT_EQ(indeks.Znajdz(id).kod_klasy, kod) << id;
-    EXPECT_EQ(indeks.Znajdz(123456789).obiekt, nullptr);
-    EXPECT_EQ(indeks.Znajdz(123456789).kod_klasy, Indeks_identyfikatorow::pusty);
+        ASSERT_EQ(indeks.Wpisany(id).kod_klasy, kod) << id;
+    EXPECT_EQ(indeks.Wpisany(123456789).obiekt, nullptr);
+    EXPECT_EQ(indeks.Wpisany(123456789).kod_klasy, Indeks_identyfikatorow::pusty);
+}
+
+// Identifiers chosen against a fixed hash (or against the low bits, or a
+// prime number of buckets) must not pile up: every lookup stays a few
+// probes, counted rather than timed.
+TEST(Indeks, LookupsStayShortForIdentifiersChosenAgainstAnyFixedHash)
+{
+    for (const auto& wzorzec : wrogie_identyfikatory::wzorce) {
+        Indeks_identyfikatorow indeks;
+        for (const std::int32_t id : wzorzec.utworz(131072u))
+            ASSERT_TRUE(indeks.Wpisz(id, { Wskaznik(1), 3 })) << wzorzec.nazwa << " " << id;
+        const Indeks_identyfikatorow::Dlugosci d = indeks.Dlugosci_szukania();
+        ASSERT_EQ(d.wpisy, 131072u) << wzorzec.nazwa;
+        EXPECT_LE(static_cast<double>(d.suma) / static_cast<double>(d.wpisy), 3.0) << wzorzec.nazwa;
+        EXPECT_LE(d.najdluzsza, 64u) << wzorzec.nazwa;
+    }
 }
 
 struct Obiekt_testowy : PDC_Obiekt {
@@ -57,18 +74,54 @@ TEST(Tablica, KeepsFirstObjectPerIdentifierAndPositionOrder)
 {
     std::vector<Obiekt_testowy> obiekty(251);
     Tablica_obiektow t;
-    EXPECT_EQ(t.Znajdz(1), nullptr);
+    EXPECT_EQ(t.Wpisany_pod(1), nullptr);
     EXPECT_EQ(t.Obiekt(-1), nullptr);
     for (std::int32_t i = 0; i < 250; ++i)
         t.Dodaj(i * 3, &obiekty[static_cast<std::size_t>(i)]);
     t.Dodaj(9, &obiekty[250]); // listed already
     EXPECT_EQ(t.Podaj_licznik(), 250);
-    EXPECT_EQ(t.Znajdz(9), &obiekty[3]);
-    EXPECT_EQ(t.Znajdz_klasy(9, 2), &obiekty[3]);
-    EXPECT_EQ(t.Znajdz_klasy(9, 3), nullptr);
+    EXPECT_EQ(t.Wpisany_pod(9), &obiekty[3]);
+    EXPECT_EQ(t.Wpisany_pod_klasy(9, 2), &obiekty[3]);
+    EXPECT_EQ(t.Wpisany_pod_klasy(9, 3), nullptr);
     EXPECT_EQ(t.Obiekt(249), &obiekty[249]);
     EXPECT_EQ(t.Obiekt(250), nullptr);
-    EXPECT_FALSE(t.Zawiera(10));
+    EXPECT_FALSE(t.Jest_wpisany(10));
+}
+
+// A read that changes an object's identifier changes who holds it, but
+// references still name what the file listed.
+TEST(Tablica, ListedUnderAndHeldNowPartWhenAnIdentifierChanges)
+{
+    std::vector<Obiekt_testowy> o(3);
+    Tablica_obiektow t;
+    o[0].Ustaw_identyfikator(5);
+    t.Dodaj(5, &o[0]);
+    o[1].Ustaw_identyfikator(7);
+    t.Dodaj(7, &o[1]);
+    EXPECT_EQ(t.Posiadacz(5), &o[0]);
+
+    EXPECT_TRUE(t.Zmien_identyfikator(&o[0], 9));
+    EXPECT_EQ(t.Wpisany_pod(5), &o[0]);
+    EXPECT_EQ(t.Posiadacz(5), nullptr);
+    EXPECT_EQ(t.Posiadacz(9), &o[0]);
+    EXPECT_FALSE(t.Jest_wpisany(9));
+
+    EXPECT_FALSE(t.Zmien_identyfikator(&o[1], 9)); // held by another
+    EXPECT_FALSE(t.Zmien_identyfikator(&o[1], -1));
+    EXPECT_EQ(o[1].Podaj_identyfikator(), 7);
+    EXPECT_TRUE(t.Zmien_identyfikator(&o[1], 5)); // freed above
+    EXPECT_EQ(t.Posiadacz(5), &o[1]);
+    EXPECT_EQ(t.Posiadacz(7), nullptr);
+
+    // Listing under an identifier held by another keeps that holder.
+    t.Dodaj(9, &o[2]);
+    EXPECT_EQ(t.Wpisany_pod(9), &o[2]);
+    EXPECT_EQ(t.Posiadacz(9), &o[0]);
+    // An object never listed under its identifier frees nothing.
+    o[2].Ustaw_identyfikator(12);
+    EXPECT_TRUE(t.Zmien_identyfikator(&o[2], 13));
+    EXPECT_EQ(t.Posiadacz(9), &o[0]);
+    EXPECT_EQ(t.Podaj_licznik(), 3);
 }
 
 } // namespace
