@@ -15,8 +15,20 @@ bool Okno_listy::Execute()
     return true;
 }
 
+void Okno_listy::showEvent(QShowEvent* zdarzenie)
+{
+    Okno_dialogowe::showEvent(zdarzenie);
+    if (siatka_listy == nullptr)
+        return;
+    // The column that typing searches: the name, or the number.
+    const int wiersz = siatka_listy->RowCount() > 1 ? 1 : 0;
+    siatka_listy->setCurrentIndex(siatka_listy->model()->index(wiersz, 1));
+    siatka_listy->setFocus(Qt::OtherFocusReason);
+}
+
 void Okno_listy::Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny)
 {
+    siatka_listy = &siatka;
     siatka.setAccessibleName(nazwa);
     siatka.Ustaw_ColCount(kolumny);
     // Typing finds a title's name, or a copy's number.

@@ -10,7 +10,9 @@
 class Siatka_tekstow;
 
 // What the two list dialogs share: a grid with a header row and one row per
-// element below it, filled afresh at each showing.
+// element below it, filled afresh at each showing. The grid has the keyboard
+// as soon as the list shows, on the first row below the header, so typing,
+// the arrows and Copy work at once; Enter and Esc still close the list.
 class Okno_listy : public Okno_dialogowe {
     Q_OBJECT
 public:
@@ -23,8 +25,13 @@ public:
 
 protected:
     // The grid's accessible name and columns, once its form is set up.
-    static void Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny);
+    void Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny);
     // Room for n elements below the header row, which is written; every
     // row's first cell is its number.
     static void Przygotuj_wiersze(Siatka_tekstow& siatka, std::int32_t n, std::initializer_list<QString> naglowki);
+
+    void showEvent(QShowEvent* zdarzenie) override;
+
+private:
+    Siatka_tekstow* siatka_listy = nullptr;
 };

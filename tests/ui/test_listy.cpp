@@ -13,6 +13,7 @@
 #include <QToolTip>
 
 #include <stdexcept>
+#include <type_traits>
 
 namespace {
 
@@ -127,6 +128,59 @@ TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
         EXPECT_EQ(siatka->currentIndex().row(), 3); // 5, 7, 12, 120
     });
     Kontrolka<QAction>(okno.get(), "Ksiazki1")->trigger();
+}
+
+// Each list opens with the keyboard on its grid, on the first row below the
+// header (the header row when the catalogue is empty): the keys below go to
+// whatever has the focus, with no Tab before them.
+TEST_F(Listy, EachListOpensWithTheKeyboardOnTheFirstRow)
+{
+    struct Lista {
+        const char* polecenie;
+        QDialog* dialog;
+        QString pierwszy_wiersz;
+        QString drugi;
+        Qt::Key zamkniecie;
+    };
+    auto wyslij = [](auto klawisz) {
+        QWidget* cel = QApplication::focusWidget();
+        ASSERT_NE(cel, nullptr);
+        if constexpr (std::is_same_v<decltype(klawisz), QKeySequence::StandardKey>)
+            QTest::keySequence(cel, klawisz);
+        else
+            QTest::keyClick(cel, klawisz);
+    };
+    auto sprawdz = [&](const Lista& lista, int wiersz) {
+        Gdy_otwarty([&](QDialog* d) {
+            auto* siatka = Kontrolka<Siatka_tekstow>(lista.dialog, "StringGrid1");
+            EXPECT_EQ(QApplication::focusWidget(), siatka) << lista.polecenie;
+            EXPECT_EQ(siatka->currentIndex().row(), wiersz) << lista.polecenie;
+            if (wiersz == 1) {
+                QApplication::clipboard()->clear();
+                wyslij(QKeySequence::Copy);
+                EXPECT_EQ(Schowek(), lista.pierwszy_wiersz);
+                wyslij(Qt::Key_Down);
+                wyslij(QKeySequence::Copy);
+                EXPECT_EQ(Schowek(), lista.drugi);
+            }
+            wyslij(lista.zamkniecie);
+            EXPECT_FALSE(d->isVisible()) << lista.polecenie << ": the key closes the list";
+        });
+        Kontrolka<QAction>(okno.get(), lista.polecenie)->trigger();
+    };
+    const Lista listy[] = {
+        { "Tytuly1", tytuly, "1\tLalka\tPrus\t83-2\n", "2\tPotop\tSienkiewicz\t83-3\n", Qt::Key_Return },
+        { "Ksiazki1", ksiazki, "1\t5\tLalka\tPrus\t83-2\n", "2\t7\tPotop\tSienkiewicz\t83-3\n", Qt::Key_Escape },
+    };
+    for (const Lista& lista : listy)
+        sprawdz(lista, 0);
+    Nowy_tytul("Potop", "Sienkiewicz", "83-3");
+    Nowy_tytul("Lalka", "Prus", "83-2");
+    Nowa_ksiazka("7", "Potop");
+    Nowa_ksiazka("5", "Lalka");
+    for (int raz = 0; raz < 2; ++raz) // each showing, not only the first
+        for (const Lista& lista : listy)
+            sprawdz(lista, 1);
 }
 
 TEST_F(Listy, TheBusyCursorIsRestoredOnEveryPath)
