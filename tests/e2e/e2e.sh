@@ -4,8 +4,9 @@
 #   skroty     F2, F3 and Alt+X on an empty library
 #   przyklad   one title and one copy typed through the menus, saved with F2
 #   polskie    a title with Polish letters typed through the menus
-#   schowek    a file with Polish letters opened; a row of each list copied
-#              with Ctrl+C and read back from the clipboard by xclip
+#   schowek    a file with Polish letters opened and one title added; in each
+#              list, with no Tab, the start of a name or number typed and the
+#              row found copied with Ctrl+C, read back from the clipboard by xclip
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -109,27 +110,25 @@ schowek)
     okno wolumat
     klawisz F3
     czekaj_na_plik proba2.txt
-    skopiuj_wiersz() { # list menu key, list caption, expected row
+    nowy_tytul "Ala ma kota" "Autor" "83-2"
+    nowa_ksiazka 12 "Ala ma kota"
+    skopiuj_wiersz() { # list menu key, list caption, text typed, expected row
         okno wolumat
         klawisz alt+w "$1"
         okno "$2"
-        # The focus starts on OK; two Tabs reach the grid, where Ctrl+Home
-        # and Down go to the first data row.
-        klawisz Tab
-        klawisz Tab
-        klawisz ctrl+Home
-        klawisz Down
+        # No Tab: the list opens with the keyboard on its grid.
+        pisz "$3"
         klawisz ctrl+c
         local schowek
         schowek=$(xclip -o -selection clipboard)
-        if [ "$schowek" != "$3" ]; then
-            echo "clipboard from $2: $(printf '%q' "$schowek"), expected $(printf '%q' "$3")"
+        if [ "$schowek" != "$4" ]; then
+            echo "clipboard from $2: $(printf '%q' "$schowek"), expected $(printf '%q' "$4")"
             exit 1
         fi
         klawisz Escape
     }
-    skopiuj_wiersz t "Wyswietl tytuły" "$(printf '1\tŁódź nocą\tŻółkiewski\tĄĘ-1')"
-    skopiuj_wiersz k "Wyświetl książki" "$(printf '1\t5\tŁódź nocą\tŻółkiewski\tĄĘ-1')"
+    skopiuj_wiersz t "Wyswietl tytuły" "Łó" "$(printf '2\tŁódź nocą\tŻółkiewski\tĄĘ-1')"
+    skopiuj_wiersz k "Wyświetl książki" "12" "$(printf '2\t12\tAla ma kota\tAutor\t83-2')"
     zakoncz
     ;;
 *)

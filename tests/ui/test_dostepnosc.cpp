@@ -60,6 +60,12 @@ TEST_F(Dostepnosc, EveryControlHasAName)
     const auto glowne = Drzewo(okno.get());
     for (const char* nazwa : { "Otwórz", "Wyjście", "Zachowaj" })
         EXPECT_TRUE(Ma(glowne, QAccessible::Button, QString::fromUtf8(nazwa))) << nazwa;
+    // The three buttons are announced as one named tool bar.
+    QAccessibleInterface* pasek = QAccessible::queryAccessibleInterface(Kontrolka<QWidget>(okno.get(), "SpeedPanel"));
+    ASSERT_NE(pasek, nullptr);
+    EXPECT_EQ(pasek->role(), QAccessible::ToolBar);
+    EXPECT_EQ(pasek->text(QAccessible::Name), QStringLiteral("Pasek narzędzi"));
+    EXPECT_EQ(pasek->childCount(), 3);
 }
 
 TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
