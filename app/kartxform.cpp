@@ -10,15 +10,29 @@
 #include "toolkit/Obsluga_bledow.h"
 #include "toolkit/Podpowiedzi.h"
 
+#include <QAccessibleWidget>
 #include <QShowEvent>
 
 Tkartexform* kartexform = nullptr;
 
-// Resources linked from a static library are registered explicitly.
+namespace {
+// A screen reader meets the panel of three buttons as a tool bar, not as a
+// nameless frame; the panel itself stays the frame it is, so nothing moves.
+QAccessibleInterface* Dostep_paska_narzedzi(const QString&, QObject* obiekt)
+{
+    if (obiekt == nullptr || !obiekt->isWidgetType() || obiekt->objectName() != QLatin1String("SpeedPanel"))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(obiekt), QAccessible::ToolBar);
+}
+} // namespace
+
+// Resources linked from a static library are registered explicitly, and the
+// tool bar's accessible face once.
 static void Zarejestruj_zasoby()
 {
     static const bool zarejestrowane = [] {
         Q_INIT_RESOURCE(wolumat);
+        QAccessible::installFactory(Dostep_paska_narzedzi);
         return true;
     }();
     (void)zarejestrowane;
@@ -77,6 +91,9 @@ Tkartexform::~Tkartexform()
 
 void Tkartexform::Polacz(QAction* pozycja, void (Tkartexform::*obsluga)(QObject*))
 {
+    // A held key runs its command once: repeated Opens would queue up and
+    // freeze the window long after the key is released.
+    pozycja->setAutoRepeat(false);
     connect(pozycja, &QAction::triggered, this,
         [this, pozycja, obsluga] { Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(pozycja); }); });
 }

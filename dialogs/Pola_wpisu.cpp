@@ -14,8 +14,10 @@ void Przygotuj_pola(std::initializer_list<QLineEdit*> pola)
 
 bool Pokaz_z_pustymi_polami(QDialog& dialog, std::initializer_list<QLineEdit*> pola)
 {
+    // setText, unlike clear, also forgets the undo history: Ctrl+Z cannot
+    // bring back text typed before an earlier Cancel.
     for (QLineEdit* pole : pola)
-        pole->clear();
+        pole->setText(QString());
     if (pola.size() > 0)
         (*pola.begin())->setFocus();
     return dialog.exec() == QDialog::Accepted;

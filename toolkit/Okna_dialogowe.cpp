@@ -8,15 +8,61 @@
 #include <QScreen>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace {
-class Walidator_cp1250 : public QValidator {
+
+bool Sterujacy(QChar znak)
+{
+    return znak.unicode() < 0x20 || znak.unicode() == 0x7F;
+}
+
+bool Ma_sterujace(const QString& tekst)
+{
+    return std::any_of(tekst.begin(), tekst.end(), Sterujacy);
+}
+
+// Control characters reach a box only with pasted text, which ends at the
+// cursor: its one trailing line end goes, and each other line end or tab
+// becomes a space, as a one-line box shows them.
+void Wyrownaj_wklejony(QString& tekst, int& kursor)
+{
+    auto koniec_linii_przed = [&](int p) {
+        if (p >= 2 && tekst[p - 2] == u'\r' && tekst[p - 1] == u'\n')
+            return 2;
+        return p >= 1 && (tekst[p - 1] == u'\n' || tekst[p - 1] == u'\r') ? 1 : 0;
+    };
+    const int koncowy = koniec_linii_przed(kursor);
+    tekst.remove(kursor - koncowy, koncowy);
+    kursor -= koncowy;
+    for (int i = 0; i < tekst.size(); ++i) {
+        if (tekst[i] == u'\r' && i + 1 < tekst.size() && tekst[i + 1] == u'\n') {
+            tekst.remove(i + 1, 1);
+            if (i + 1 < kursor)
+                --kursor;
+        }
+        if (tekst[i] == u'\r' || tekst[i] == u'\n' || tekst[i] == u'\t')
+            tekst[i] = u' ';
+    }
+}
+
+// What a box shows is what is stored: no control character is kept (a paste
+// with any other than line ends and tabs is refused whole), and nothing that
+// windows-1250 cannot hold.
+class Walidator_pola : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString& tekst, int&) const override
+    State validate(QString& tekst, int& kursor) const override
     {
+        if (Ma_sterujace(tekst)) {
+            Wyrownaj_wklejony(tekst, kursor);
+            if (Ma_sterujace(tekst))
+                return Invalid;
+        }
         return Da_sie_zapisac_w_cp1250(tekst) ? Acceptable : Invalid;
     }
 };
+
 } // namespace
 
 void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
@@ -45,5 +91,5 @@ void Wysrodkuj_na_ekranie(QWidget* okno)
 void Ustaw_pole_tekstowe(QLineEdit* pole)
 {
     pole->setMaxLength(19);
-    pole->setValidator(new Walidator_cp1250(pole));
+    pole->setValidator(new Walidator_pola(pole));
 }

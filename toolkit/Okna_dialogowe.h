@@ -20,6 +20,8 @@ protected:
 void Ustaw_ramke_dialogu(QDialog* dialog);
 void Wysrodkuj_na_ekranie(QWidget* okno);
 
-// An edit box for a text field: at most 19 characters, and only characters
-// that windows-1250 holds (any other keystroke is not accepted).
+// An edit box for a text field: at most 19 characters, only characters that
+// windows-1250 holds (any other keystroke is not accepted), and no control
+// characters: a pasted text loses its trailing line end, its other line ends
+// and tabs become spaces, and a paste with other control characters is refused.
 void Ustaw_pole_tekstowe(QLineEdit* pole);

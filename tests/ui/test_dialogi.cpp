@@ -1,7 +1,9 @@
 #include "Okna_testowe.h"
 
+#include "toolkit/Konwersje.h"
 #include "toolkit/Siatka_tekstow.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,6 +146,90 @@ TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
     EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "\xAF\xF3\xB3w");
     Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
     EXPECT_NE(Czytaj_bajty("proba1.txt").find("<\xAF\xF3\xB3w\r\n"), std::string::npos);
+}
+
+// A pasted text is stored as the box shows it: its trailing line end gone,
+// other line ends and tabs as spaces; other control characters refuse it.
+TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
+{
+    struct Wklejenie {
+        const char* pole;
+        QString schowek;
+        QString w_polu;
+    };
+    const Wklejenie wklejenia[] = {
+        { "edytnazwa", "Pan Tadeusz\nKsiega I", "Pan Tadeusz Ksiega " },
+        { "edytnazwa", "Okno\r\n", "Okno" },
+        { "edytautor", "\nSienkiewicz", " Sienkiewicz" },
+        { "edytISBN", "Tab\there", "Tab here" },
+        { "edytautor", QStringLiteral("Łódź nocą\r\n"), QStringLiteral("Łódź nocą") },
+        { "edytnazwa", "a\r\nb\rc\n", "a b c" },
+        { "edytISBN", QStringLiteral("zły\x01znak"), "" },
+        { "edyttytul", "Okno\r", "Okno" },
+        { "edytnum", "\n77", " 77" },
+        { "edytnum", "88\n99", "88 99" },
+    };
+    for (const Wklejenie& w : wklejenia) {
+        const bool tytul = nowy_tytul->findChild<QLineEdit*>(w.pole) != nullptr;
+        QDialog* dialog = tytul ? static_cast<QDialog*>(nowy_tytul) : static_cast<QDialog*>(nowa_ksiazka);
+        Gdy_otwarty([&](QDialog* d) {
+            for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {
+                if (pole->objectName() != QLatin1String(w.pole)) {
+                    Wpisz(pole, pole->objectName() == "edytnum" ? "1" : "x");
+                    continue;
+                }
+                QApplication::clipboard()->setText(w.schowek);
+                pole->setFocus();
+                QTest::keySequence(pole, QKeySequence::Paste);
+                EXPECT_EQ(pole->text(), w.w_polu) << w.pole;
+            }
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        Kontrolka<QAction>(okno.get(), tytul ? "Nowytytul1" : "Nowaksiazka1")->trigger();
+        const std::string zapisany = Na_cp1250(w.w_polu);
+        const std::string pole = w.pole;
+        const char* pola_tekstowe[] = { nowy_tytul->nazwa, nowy_tytul->autor, nowy_tytul->ISBN, nowa_ksiazka->nazwa_tytulu };
+        const char* nazwy[] = { "edytnazwa", "edytautor", "edytISBN", "edyttytul" };
+        for (int i = 0; i < 4; ++i) {
+            if (pole == nazwy[i]) {
+                EXPECT_EQ(pola_tekstowe[i], zapisany) << pole;
+            }
+        }
+        if (w.w_polu == " 77") {
+            EXPECT_EQ(nowa_ksiazka->numer, 77);
+        }
+    }
+    // "88 99" is no number, and says so.
+    ASSERT_EQ(bledy.size(), 1u);
+    EXPECT_TRUE(bledy[0].contains("88 99"));
+    bledy.clear();
+}
+
+// Commands run once per key press, however long the key is held; a box
+// emptied for a new showing cannot be undone back to the text cancelled.
+TEST_F(Dialogi, HeldKeysRunOnceAndCancelledTextStaysGone)
+{
+    for (const char* polecenie :
+        { "OpenItem", "SaveItem", "ExitItem", "About1", "Nowytytul1", "Nowaksiazka1", "Tytuly1", "Ksiazki1" })
+        EXPECT_FALSE(Kontrolka<QAction>(okno.get(), polecenie)->autoRepeat()) << polecenie;
+
+    for (auto [dialog, polecenie] : { std::pair<QDialog*, const char*> { nowy_tytul, "Nowytytul1" },
+             std::pair<QDialog*, const char*> { nowa_ksiazka, "Nowaksiazka1" } }) {
+        Gdy_otwarty([&](QDialog* d) {
+            for (QLineEdit* pole : dialog->findChildren<QLineEdit*>())
+                Wpisz(pole, "12");
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        Kontrolka<QAction>(okno.get(), polecenie)->trigger();
+        Gdy_otwarty([&](QDialog*) {
+            for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {
+                pole->setFocus();
+                QTest::keySequence(pole, QKeySequence::Undo);
+                EXPECT_EQ(pole->text(), "") << pole->objectName().toStdString();
+            }
+        });
+        Kontrolka<QAction>(okno.get(), polecenie)->trigger();
+    }
 }
 
 // A form as designed: caption, size, and its components' places; then the
