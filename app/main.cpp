@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: creates its six windows once, in order, and runs the event
 // loop until the main window closes.
 

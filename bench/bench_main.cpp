@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wolumat's benchmark: Save and Open of generated libraries against the plain
 // write and read of the same bytes and against SQLite, peak memory, the list
 // dialogs, and single additions; all measured in one run, medians printed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/wystyt.h"
 
 #include "dialogs/ui_wystyt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // TKol1..TKol4: four levels of one collection of element pointers. They differ

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The problem-domain layer: every title, copy and collection is a PDC_Obiekt

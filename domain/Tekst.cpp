@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "domain/Tekst.h"
 
 void Kopiuj_do_pola(char (&pole)[rozmiar_pola], const char* tekst)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the data file, through the real Open path, then a short
 // session of what a user does next. Aborts when the loaded library breaks an
 // invariant, when a Save of it does not read back to the same file and the

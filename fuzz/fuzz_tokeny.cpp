@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The token operations alone: a few bytes choose a sequence of reads, the
 // rest is the stream they read. Keys that are absent consume nothing, values
 // stay within their limit, numbers written read back, nothing reads past the end.

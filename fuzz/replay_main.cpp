@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over files and directories of inputs, for the ordinary
 // build: the committed corpus and every input that ever failed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/Format_pozycji.h"
 
 #include "domain/Klasy_zadeklarowane.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The persistence operations of every domain object and collection.
 
 #include "domain/PDC_Obiekt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open and Save of the application object: the fixed data files in the
 // working directory.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/Tablica_obiektow.h"
 
 #include "domain/PDC_Obiekt.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang-16 (libFuzzer + ASan + UBSan) and runs
 # each for the given seconds: fuzz.sh [SECONDS] [TARGET ...] (default 60,
 # every target). A finding fails the run; its input is copied to

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, as root on Debian 12, the packages the build and the tests need;
 # apt-get runs only when one of them is missing.
 set -euo pipefail
@@ -8,7 +9,7 @@ pakiety=(
     qt6-base-dev qt6-qpa-plugins libgl-dev libqt6svg6 fonts-dejavu-core
     libgtest-dev libgmock-dev libsqlite3-dev
     xvfb xdotool xclip
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian man-db
     clang-16 libclang-rt-16-dev
     dosfstools fusefat exfatprogs exfat-fuse ntfs-3g xfsprogs btrfs-progs
 )

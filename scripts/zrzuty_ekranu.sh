@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots: the main window and every dialog, drawn by
 # the real program under Xvfb. Usage: zrzuty_ekranu.sh [build dir] (default build).
 set -euo pipefail

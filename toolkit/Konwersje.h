@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The text conversions at the user-interface boundary: Qt's Unicode text to

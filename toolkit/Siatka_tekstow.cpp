@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Siatka_tekstow.h"
 
 #include "toolkit/Konwersje.h"

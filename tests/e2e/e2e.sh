@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program under Xvfb with real key presses.
 # Usage: e2e.sh WOLUMAT SCENARIO EXPECTED_DIR
 #   skroty     F2, F3 and Alt+X on an empty library

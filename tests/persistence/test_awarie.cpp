@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that die or run out of room: the data file is always exactly the old
 // or exactly the new one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Aplikacja_w_katalogu.h"
 #include "Przyklad.h"
 

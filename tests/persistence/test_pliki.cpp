@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save must never destroy the previous file; Open must survive whatever
 // stands under the data file's name.
 

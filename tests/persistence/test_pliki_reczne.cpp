@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-made and damaged files: what Open makes of them, and that whatever it
 // makes, the next Save writes a file that reads back to the same bytes.
 

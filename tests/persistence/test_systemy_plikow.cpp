@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Open wherever a librarian keeps the catalogue: other file systems,
 // folders that allow no new file or no rename over another user's file, hard
 // links, a full disk, and a power cut in the middle of a Save.

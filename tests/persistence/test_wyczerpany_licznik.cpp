@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file that holds the largest identifiers exhausts the counter; additions
 // must still reach the next saved file, for the rest of the run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Out of memory inside a command: with the address space limited in a child
 // process, the allocation failure reaches the top-level handler and the data
 // stays consistent, so the program can go on.

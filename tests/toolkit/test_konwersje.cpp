@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Konwersje.h"
 #include "toolkit/Obsluga_bledow.h"
 #include "toolkit/Podpowiedzi.h"

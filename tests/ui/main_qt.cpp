@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest's main for widget tests: one QApplication for the process.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader and a keyboard-only user get.
 
 #include "Okna_testowe.h"

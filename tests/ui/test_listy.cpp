@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists as a reader uses them: whole texts of clipped cells, copying
 // rows out, finding by typing, and the busy cursor.
 
