@@ -28,8 +28,8 @@ void TOKWysKsiazkiDlg::Wypelnij()
     if (pozycje == nullptr)
         return;
     // The order of Sortuj with Porownaj_pozycje, reached without chasing every
-    // element through memory at each comparison: 24 % of the list's time at
-    // a million copies (wolumat_bench).
+    // element through memory at each comparison (bench/README.md, row
+    // "keyed sort of the books list").
     pozycje->Sortuj_wedlug_klucza(Klucz_pozycji);
     Siatka_tekstow& siatka = *ui->StringGrid1;
     Wypelnianie_siatki wypelnianie(siatka);

@@ -30,8 +30,8 @@ void TOKWystytulyDlg::Wypelnij()
     if (tytuly == nullptr)
         return;
     // The order of Sortuj with Porownaj_tytuly, reached without chasing every
-    // element through memory at each comparison: 56 % of the list's time at
-    // a million titles (wolumat_bench).
+    // element through memory at each comparison (bench/README.md, row
+    // "keyed sort of the titles list").
     tytuly->Sortuj_wedlug_klucza(Klucz_tytulu);
     Siatka_tekstow& siatka = *ui->StringGrid1;
     {

@@ -4,7 +4,8 @@
 // The problem-domain layer: every title, copy and collection is a PDC_Obiekt
 // carrying an identifier drawn from one program-wide counter. The collections
 // (Kolekcje.h) hold the objects; TKlasaAplikacji owns them all. The three
-// persistence operations declared here are defined by the persistence layer.
+// persistence operations declared here are defined by the persistence layer,
+// in persistence/PDC_Obiekt_pliki.cpp.
 
 #include <cstdint>
 

@@ -9,7 +9,8 @@
 #include <cstdint>
 
 // Owns every title and copy of the run through its collections. Otworz and
-// Zachowaj are defined by the persistence layer.
+// Zachowaj are defined by the persistence layer, in
+// persistence/TKlasaAplikacji_pliki.cpp.
 class TKlasaAplikacji {
 public:
     TKlasaAplikacji();

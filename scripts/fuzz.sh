@@ -27,6 +27,7 @@ for cel in "${cele[@]}"; do
         "$roboczy/$cel/korpus" "fuzz/corpus/$cel" >"$roboczy/$cel/log" 2>&1; then
         wynik=1
         tail -n 40 "$roboczy/$cel/log"
+        mkdir -p "fuzz/regressions/$cel"
         cp "$roboczy/$cel/znaleziska/"* "fuzz/regressions/$cel/" 2>/dev/null || true
         echo "fuzz_$cel: finding copied to fuzz/regressions/$cel/"
     fi

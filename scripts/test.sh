@@ -13,7 +13,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
 rownolegle=$(nproc)
 
-bash scripts/build.sh build
+bash scripts/build.sh build -DWOLUMAT_BENCH=ON
 ctest --test-dir build --output-on-failure -j "$rownolegle"
 
 bash scripts/fuzz.sh 60

@@ -130,8 +130,6 @@ TEST_F(Zapis_i_odczyt, LargeLibrariesAreSavedWhole)
 
 TEST_F(Zapis_i_odczyt, MissingFileLeavesEverythingEmptyAndWritesEmptyTable)
 {
-    app.Dodaj_tytul("a", "b", "c");
-    app.Usun_wszystko();
     app.Otworz();
     EXPECT_EQ(app.tytuly.Podaj_liczbe(), 0);
     EXPECT_EQ(Czytaj_bajty("proba2.txt"),

@@ -276,7 +276,7 @@ TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
     ASSERT_NE(stary, nowy);
 
     std::mt19937 los(20261207);
-    std::uniform_int_distribution<long> chwila(0, trwanie.count() * 3 / 2);
+    std::uniform_int_distribution<long> chwila(0, trwanie.count() * 2);
     int stare = 0, nowe = 0, zle = 0;
     for (int odciecie = 0; odciecie < 24; ++odciecie) {
         ASSERT_TRUE(system.Zamontuj());

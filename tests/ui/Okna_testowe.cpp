@@ -37,6 +37,8 @@ Okna_testowe::~Okna_testowe()
 {
     // An action inside a dialog that never opened checked nothing.
     EXPECT_EQ(czekajace, 0) << "a dialog that the test waited for never opened";
+    for (const QString& blad : bledy)
+        ADD_FAILURE() << "an error box the test did not expect: " << blad.toStdString();
     okno.reset();
     Obsluga_bledow::Przechwytuj(nullptr);
 }

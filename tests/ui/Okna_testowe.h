@@ -29,6 +29,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Texts in failure messages as text.
@@ -68,6 +69,10 @@ protected:
     std::vector<QString> Lista_tytulow();
     std::vector<QString> Lista_ksiazek();
     std::vector<QString> Lista(QAction* polecenie, const Siatka_tekstow* siatka, Qt::Key zamkniecie);
+
+    // The error boxes shown so far, taken: a test that expects some checks
+    // them this way; any left at the test's end fail it.
+    std::vector<QString> Zabierz_bledy() { return std::exchange(bledy, {}); }
 
     Katalog_tymczasowy katalog;
     std::vector<QString> bledy;

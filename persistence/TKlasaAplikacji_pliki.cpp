@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Open and Save of the application object: the fixed data files in the
-// working directory.
+// TKlasaAplikacji's Open and Save: the fixed data files in the working
+// directory.
 
 #include "domain/TKlasaAplikacji.h"
 #include "persistence/Mapa_kartx.h"
