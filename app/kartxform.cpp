@@ -12,6 +12,7 @@
 #include "toolkit/Podpowiedzi.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QShowEvent>
 
 Tkartexform* kartexform = nullptr;
@@ -103,6 +104,22 @@ void Tkartexform::Polacz(QToolButton* przycisk, void (Tkartexform::*obsluga)(QOb
 {
     connect(przycisk, &QToolButton::clicked, this,
         [this, przycisk, obsluga] { Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(przycisk); }); });
+}
+
+void Tkartexform::Przywolaj()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    // An open dialog stays over the window and keeps what was typed into it.
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+    // Where the window manager keeps the focus elsewhere, the window asks
+    // for attention instead.
+    QApplication::alert(this);
 }
 
 void Tkartexform::showEvent(QShowEvent* zdarzenie)

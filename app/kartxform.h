@@ -26,6 +26,8 @@ public:
     TKlasaAplikacji& Aplikacja() { return *aplikacja_okna; }
 
     void ShowHint(QObject* Sender);
+    // Brings the window to the front, a modal dialog open over it included.
+    void Przywolaj();
     void ExitItemClick(QObject* Sender);
     void OpenItemClick(QObject* Sender);
     void SaveItemClick(QObject* Sender);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program: creates its six windows once, in order, and runs the event
-// loop until the main window closes.
+// The program: hands over to a Wolumat already running in this folder, or
+// creates its six windows once, in order, and runs the event loop until the
+// main window closes.
 
 #include "app/About.h"
+#include "app/Jedna_instancja.h"
 #include "app/kartxform.h"
 #include "dialogs/nowaks.h"
 #include "dialogs/nowytyt.h"
@@ -20,6 +22,10 @@ int main(int argc, char* argv[])
     if (!Sprawdz_kodowanie(Kodowanie_cp1250()))
         return 1;
 
+    Jedna_instancja instancja;
+    if (instancja.Przekazano_dzialajacej())
+        return 0;
+
     // The main window owns the dialogs as their Qt parent.
     Tkartexform okno;
     kartexform = &okno;
@@ -30,6 +36,7 @@ int main(int argc, char* argv[])
     OKKsiazkaDlg = new TOKKsiazkaDlg(&okno);
     OKWysKsiazkiDlg = new TOKWysKsiazkiDlg(&okno);
 
+    instancja.Ustaw_przywolanie([&okno] { okno.Przywolaj(); });
     okno.show();
     QApplication::exec();
     return 0;

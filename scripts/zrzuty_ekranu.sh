@@ -22,6 +22,7 @@ unset QT_QPA_PLATFORM
 
 cd "$katalog"
 "$program" >/dev/null 2>&1 &
+pierwszy=$!
 
 okno() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 aktywuj() { xdotool windowfocus --sync "$(okno "$1")"; sleep 0.4; }
@@ -54,7 +55,8 @@ zrzut "Wyświetl książki" lista_ksiazek; klawisz Escape
 aktywuj wolumat; klawisz alt+c o; aktywuj "O programie"
 zrzut "O programie" o_programie; klawisz Return
 aktywuj wolumat; klawisz alt+x
-sleep 1
+# Ended, so that the next start in this folder does not hand over to it.
+wait "$pierwszy" || true
 
 # HiDPI: the same window at twice the scale, glyphs and icon drawn from SVG.
 QT_SCALE_FACTOR=2 "$program" >/dev/null 2>&1 &

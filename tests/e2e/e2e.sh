@@ -5,6 +5,9 @@
 #   skroty     F2, F3 and Alt+X on an empty library
 #   przyklad   one title and one copy typed through the menus, saved with F2
 #   polskie    a title with Polish letters typed through the menus
+#   jedna_instancja  second starts: in the same folder (directly and through a
+#              symbolic link) they hand over to the running window and end; in
+#              another folder they run beside it; after a SIGKILL a start works
 #   schowek    a file with Polish letters opened and one title added; in each
 #              list, with no Tab, the start of a name or number typed and the
 #              row found copied with Ctrl+C, read back from the clipboard by xclip
@@ -105,6 +108,51 @@ polskie)
     czekaj_na_plik proba1.txt
     zakoncz
     porownaj proba1.txt "$oczekiwane/polskie_litery.txt"
+    ;;
+jedna_instancja)
+    okno wolumat
+    ile_okien() { xdotool search --onlyvisible --name '^wolumat$' 2>/dev/null | wc -l; }
+    mkdir "$katalog/inny"
+    ln -s "$katalog" "$katalog/dowiazanie"
+    # folder of the second start | how it ends | windows while it runs or after it ended
+    while read -r folder konczy okna; do
+        status=0
+        (cd "$katalog/$folder" && exec timeout 5 "$program" >/dev/null 2>&1) && status=0 || status=$?
+        if [ "$konczy" = sam ] && [ "$status" -ne 0 ]; then
+            echo "a second start in $folder ended with $status, expected 0 within 5 s"; exit 1
+        fi
+        if [ "$konczy" = pracuje ] && [ "$status" -ne 124 ]; then
+            echo "a start in $folder ended with $status; it should run beside the first"; exit 1
+        fi
+        if [ "$konczy" = pracuje ]; then
+            # Counted while it runs: started again, it shows its own window.
+            (cd "$katalog/$folder" && exec "$program" >/dev/null 2>&1) &
+            drugi=$!
+            for _ in $(seq 50); do [ "$(ile_okien)" -eq "$okna" ] && break; sleep 0.1; done
+            teraz=$(ile_okien)
+            kill "$drugi"; wait "$drugi" 2>/dev/null || true
+        else
+            sleep 0.5
+            teraz=$(ile_okien)
+        fi
+        if [ "$teraz" -ne "$okna" ]; then
+            echo "after a start in $folder: $teraz windows titled wolumat, expected $okna"; exit 1
+        fi
+    done <<'TABELA'
+. sam 1
+dowiazanie sam 1
+inny pracuje 2
+TABELA
+    # The first window still takes F2.
+    okno wolumat
+    klawisz F2
+    czekaj_na_plik proba1.txt
+    # Killed, it leaves nothing that stops the next start.
+    kill -9 "$program_pid"; wait "$program_pid" 2>/dev/null || true
+    "$program" >"$katalog/program.log" 2>&1 &
+    program_pid=$!
+    okno wolumat
+    zakoncz
     ;;
 schowek)
     cp "$oczekiwane/polskie_litery.txt" proba1.txt
