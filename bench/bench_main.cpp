@@ -117,8 +117,8 @@ int Zmierz_wrogie(long n, int proby)
     TKlasaAplikacji app;
     double otwarcie_kolejnych = 0, zapis_kolejnych = 0;
     for (const auto& wzorzec : wrogie_identyfikatory::wzorce) {
-        Zapisz_zwykle("proba1.txt",
-            wrogie_identyfikatory::Plik_z_pozycjami(wzorzec.utworz(static_cast<std::size_t>(n))));
+        Zapisz_zwykle(
+            "proba1.txt", wrogie_identyfikatory::Plik_z_pozycjami(wzorzec.utworz(static_cast<std::size_t>(n))));
         const double otwarcie = Zmierz(proby, [&] {
             app.Usun_wszystko();
             app.Otworz();

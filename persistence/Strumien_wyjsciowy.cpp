@@ -27,7 +27,7 @@ void Strumien_wyjsciowy::Zrob_miejsce(std::size_t n)
         return;
     // A file gets one large block; text kept in memory grows from a small one.
     const std::size_t poczatkowa = fd >= 0 ? rozmiar_bloku : 4096;
-    const std::size_t nowa = std::max({poczatkowa, 2 * pojemnosc, teraz + n});
+    const std::size_t nowa = std::max({ poczatkowa, 2 * pojemnosc, teraz + n });
     auto nowy = std::unique_ptr<char[]>(new char[nowa]); // every byte used is written first
     std::copy(bufor.get(), bufor.get() + teraz, nowy.get());
     bufor = std::move(nowy);

@@ -76,8 +76,7 @@ void Sesja()
 
 // Runs `dzialanie` in a child working in `katalog`, as nobody if asked;
 // true when it ended normally.
-template <typename F>
-bool W_procesie(const fs::path& katalog, bool jako_nobody, F dzialanie)
+template <typename F> bool W_procesie(const fs::path& katalog, bool jako_nobody, F dzialanie)
 {
     const pid_t dziecko = ::fork();
     if (dziecko < 0)
@@ -313,7 +312,7 @@ TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
     EXPECT_GT(nowe, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(, Odciecie_zasilania, ::testing::Values("ext4", "xfs"),
-    [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    , Odciecie_zasilania, ::testing::Values("ext4", "xfs"), [](const auto& info) { return std::string(info.param); });
 
 } // namespace

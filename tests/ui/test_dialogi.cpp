@@ -189,7 +189,8 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
         Kontrolka<QAction>(okno.get(), tytul ? "Nowytytul1" : "Nowaksiazka1")->trigger();
         const std::string zapisany = Na_cp1250(w.w_polu);
         const std::string pole = w.pole;
-        const char* pola_tekstowe[] = { nowy_tytul->nazwa, nowy_tytul->autor, nowy_tytul->ISBN, nowa_ksiazka->nazwa_tytulu };
+        const char* pola_tekstowe[]
+            = { nowy_tytul->nazwa, nowy_tytul->autor, nowy_tytul->ISBN, nowa_ksiazka->nazwa_tytulu };
         const char* nazwy[] = { "edytnazwa", "edytautor", "edytISBN", "edyttytul" };
         for (int i = 0; i < 4; ++i) {
             if (pole == nazwy[i]) {
