@@ -3,6 +3,7 @@
 // or exactly the new one.
 
 #include "Aplikacja_w_katalogu.h"
+#include "Dziecko_w_toku.h"
 #include "tests/support/Biblioteka_testowa.h"
 
 #include <chrono>
@@ -52,20 +53,9 @@ TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
     int stare = 0, nowe = 0;
     for (int proba = 0; proba < 30; ++proba) {
         Zapisz_bajty("proba1.txt", stary);
-        int gotowy[2];
-        ASSERT_EQ(::pipe(gotowy), 0);
-        const pid_t dziecko = ::fork();
-        ASSERT_GE(dziecko, 0);
-        if (dziecko == 0) {
-            // The moment of the kill counts from here, the start of the Save.
-            [[maybe_unused]] const auto zapisane = ::write(gotowy[1], "s", 1);
-            app.Zachowaj();
-            ::_exit(0);
-        }
-        char znak = 0;
-        ASSERT_EQ(::read(gotowy[0], &znak, 1), 1);
-        ::close(gotowy[0]);
-        ::close(gotowy[1]);
+        // The moment of the kill counts from the start of the Save.
+        const pid_t dziecko = Rozpocznij_w_dziecku([&] { app.Zachowaj(); });
+        ASSERT_GT(dziecko, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
         ::kill(dziecko, SIGKILL);
         ::waitpid(dziecko, nullptr, 0);

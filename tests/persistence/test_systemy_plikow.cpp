@@ -3,6 +3,7 @@
 // folders that allow no new file or no rename over another user's file, hard
 // links, a full disk, and a power cut in the middle of a Save.
 
+#include "Dziecko_w_toku.h"
 #include "System_plikow_testowy.h"
 #include "domain/TKlasaAplikacji.h"
 #include "tests/support/Biblioteka_testowa.h"
@@ -282,21 +283,8 @@ TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
         const fs::path k = system.Punkt() / "katalog";
         fs::create_directories(k);
         Zapisz_trwale(k / "proba1.txt", stary);
-        int gotowy[2];
-        ASSERT_EQ(::pipe(gotowy), 0);
-        const pid_t dziecko = ::fork();
-        ASSERT_GE(dziecko, 0);
-        if (dziecko == 0) {
-            if (::chdir(k.c_str()) != 0)
-                ::_exit(3);
-            [[maybe_unused]] const auto zapisane = ::write(gotowy[1], "s", 1);
-            otworz_dodaj_zachowaj();
-            ::_exit(0);
-        }
-        char znak = 0;
-        ASSERT_EQ(::read(gotowy[0], &znak, 1), 1);
-        ::close(gotowy[0]);
-        ::close(gotowy[1]);
+        const pid_t dziecko = Rozpocznij_w_dziecku(otworz_dodaj_zachowaj, k.c_str());
+        ASSERT_GT(dziecko, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
         ASSERT_TRUE(Odetnij_zasilanie(system.Punkt())) << "FS_IOC_SHUTDOWN refused";
         ::waitpid(dziecko, nullptr, 0);
