@@ -195,6 +195,26 @@ TEST_F(Miejsca_zapisu, EveryNameOfAHardLinkedFileShowsTheNewCatalogue)
     EXPECT_EQ(w, oczekiwany);
 }
 
+TEST_F(Miejsca_zapisu, ABindMountedFileIsWrittenInPlace)
+{
+    const Wynik& oczekiwany = Wzor();
+    const fs::path k = katalog.Sciezka() / "zamontowany_plik";
+    const fs::path zrodlo = katalog.Sciezka() / "zrodlo.txt";
+    fs::create_directory(k);
+    Zapisz_bajty(k / "proba1.txt", "");
+    Zapisz_bajty(zrodlo, "stara zawartosc\r\n");
+    if (::geteuid() != 0 || ::mount(zrodlo.c_str(), (k / "proba1.txt").c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "bind-mounting a file needs root with CAP_SYS_ADMIN";
+    // Renaming over a mount point is refused (EBUSY).
+    struct Odmontowanie {
+        fs::path punkt;
+        ~Odmontowanie() { ::umount(punkt.c_str()); }
+    } odmontowanie { k / "proba1.txt" };
+    ASSERT_TRUE(W_procesie(k, false, Sesja));
+    EXPECT_EQ(Wynik_w(k), oczekiwany);
+    EXPECT_EQ(Czytaj_bajty(zrodlo), oczekiwany.proba1);
+}
+
 TEST_F(Miejsca_zapisu, AFullDiskDuringAnInPlaceWritePutsTheOldBytesBack)
 {
     const fs::path k = katalog.Sciezka() / "maly";
