@@ -143,10 +143,22 @@ jedna_instancja)
 dowiazanie sam 1
 inny pracuje 2
 TABELA
-    # The first window still takes F2.
+    # A dialog open in the first window stays open, and on top, when a
+    # second start asks that window to come forward.
+    okno wolumat
+    klawisz alt+d t
+    okno "Tytuły"
+    pisz "Lalka"
+    (exec timeout 5 "$program" >/dev/null 2>&1) || { echo "a second start over an open dialog did not end with 0"; exit 1; }
+    okno "Tytuły"
+    pisz " Prusa"; klawisz Tab; pisz "Prus"; klawisz Tab; pisz "83-1"; klawisz Return
+    # The first window still takes F2, and saves what the dialog took.
     okno wolumat
     klawisz F2
     czekaj_na_plik proba1.txt
+    if ! iconv -f cp1250 proba1.txt | grep -q '^<Lalka Prusa'; then
+        echo "the title typed around the second start was not saved"; exit 1
+    fi
     # Killed, it leaves nothing that stops the next start.
     kill -9 "$program_pid"; wait "$program_pid" 2>/dev/null || true
     "$program" >"$katalog/program.log" 2>&1 &
