@@ -21,7 +21,7 @@ Indeks_identyfikatorow::Slot& Indeks_identyfikatorow::Slot_dla(std::int32_t id, 
     // At most two thirds full, so that probes stay short; grown before the
     // probe, so that one probe finds the identifier or its place.
     if (Za_pelny(zajete + 1, sloty.size()))
-        Przebuduj(sloty.empty() ? 64 : 2 * sloty.size());
+        Przebuduj(sloty.empty() ? seria : 2 * sloty.size());
     for (;;) {
         const std::uint64_t skrot = Skrot_serii(id);
         const std::size_t kubelki = sloty.size() / seria;
@@ -77,7 +77,7 @@ void Indeks_identyfikatorow::Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiek
 
 void Indeks_identyfikatorow::Zarezerwuj(std::size_t n)
 {
-    std::size_t rozmiar = sloty.empty() ? 64 : sloty.size();
+    std::size_t rozmiar = sloty.empty() ? seria : sloty.size();
     while (Za_pelny(n, rozmiar))
         rozmiar *= 2;
     if (rozmiar != sloty.size())

@@ -16,8 +16,8 @@ class PDC_Obiekt;
 // once per run, so no file can choose identifiers that pile up: a lookup
 // stays a few probes on any input, and output never depends on the seed.
 // Runs of consecutive identifiers share a bucket, which keeps Save and Open
-// as fast as a plain hash keyed the same way is not (bench/README.md, row
-// "identifier index").
+// faster than a plain hash keyed the same way (bench/README.md, row
+// "identifier index: runs share a bucket").
 class Indeks_identyfikatorow {
 public:
     struct Wpis {
@@ -69,14 +69,14 @@ private:
         PDC_Obiekt* posiadacz = nullptr;
     };
 
-    // Slots come in buckets of 16. The identifiers of one run of 16
+    // Slots come in buckets of 256. The identifiers of one run of 256
     // consecutive ones (what a file mostly holds) share a bucket, so that
     // filling walks memory in order; a seeded multiply–xorshift finaliser
     // of the run chooses the bucket and how the run is rotated in it, so
     // which runs meet is chance, whatever the file. An identifier whose
     // place is taken tries further buckets, triangular steps apart, at the
     // same place in each; a lookup stops at an empty place.
-    static constexpr unsigned bity_serii = 4;
+    static constexpr unsigned bity_serii = 8;
     static constexpr std::size_t seria = std::size_t { 1 } << bity_serii;
 
     static std::uint64_t Skrot_serii(std::int32_t id)
