@@ -44,6 +44,11 @@ std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t na
 
 void Strumien_wejsciowy::Pomin_linie()
 {
+    // Mostly the cursor stands on the newline already (a field just read).
+    if (poz < rozmiar && dane[poz] == '\n') {
+        ++poz;
+        return;
+    }
     const void* nl = std::memchr(dane.get() + poz, '\n', rozmiar - poz);
     poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.get()) + 1 : rozmiar;
 }
