@@ -16,29 +16,80 @@ std::uint64_t Losowe_ziarno()
 // the table keeps its own order.
 const std::uint64_t Indeks_identyfikatorow::ziarno = Losowe_ziarno();
 
-Indeks_identyfikatorow::Slot& Indeks_identyfikatorow::Slot_dla(std::int32_t id, bool& nowy)
+Indeks_identyfikatorow::Miejsca Indeks_identyfikatorow::Znajdz_miejsca(std::int32_t id) const
 {
-    // At most two thirds full, so that probes stay short; grown before the
-    // probe, so that one probe finds the identifier or its place.
+    Miejsca m;
+    const std::uint64_t skrot = Skrot_serii(id);
+    const std::size_t kubelki = sloty.size() / seria;
+    for (std::size_t k = 0; k < kubelki; ++k) {
+        const std::size_t i = Miejsce(id, skrot, k, kubelki);
+        const Slot& s = sloty[i];
+        if (s.kod_klasy == pusty) {
+            m.wolne = i;
+            break;
+        }
+        if (s.id == id)
+            (s.kod_klasy == posiadanie ? m.posiadanie : m.wpisany) = i;
+    }
+    return m;
+}
+
+PDC_Obiekt* Indeks_identyfikatorow::Posiadacz(std::int32_t id) const
+{
+    const Miejsca m = Znajdz_miejsca(id);
+    if (m.posiadanie != brak)
+        return sloty[m.posiadanie].obiekt;
+    return m.wpisany != brak ? sloty[m.wpisany].obiekt : nullptr;
+}
+
+Indeks_identyfikatorow::Slot& Indeks_identyfikatorow::Nowy_slot(std::int32_t id)
+{
+    // At most two thirds full, so that probes stay short.
     if (Za_pelny(zajete + 1, sloty.size()))
         Przebuduj(sloty.empty() ? seria : 2 * sloty.size());
     for (;;) {
-        const std::uint64_t skrot = Skrot_serii(id);
-        const std::size_t kubelki = sloty.size() / seria;
-        for (std::size_t k = 0; k < kubelki; ++k) {
-            Slot& s = sloty[Miejsce(id, skrot, k, kubelki)];
-            nowy = s.wpis.kod_klasy == pusty;
-            if (nowy) {
-                s = { { nullptr, niewpisany }, id, nullptr };
-                ++zajete;
-                return s;
-            }
-            if (s.id == id)
-                return s;
+        if (const std::size_t wolne = Znajdz_miejsca(id).wolne; wolne != brak) {
+            ++zajete;
+            return sloty[wolne];
         }
         // Every place of this identifier is taken: only in a small table.
         Przebuduj(2 * sloty.size());
     }
+}
+
+bool Indeks_identyfikatorow::Wpisz(std::int32_t id, Wpis wpis)
+{
+    if (wpis.kod_klasy == pusty || wpis.kod_klasy == posiadanie)
+        wpis.kod_klasy = posiadanie + 1; // a code no class has either, but no mark
+    // The listed slot comes first in the identifier's places: one probe
+    // finds it, or finds the place for it.
+    const std::uint64_t skrot = Skrot_serii(id);
+    const std::size_t kubelki = sloty.size() / seria;
+    for (std::size_t k = 0; k < kubelki; ++k) {
+        Slot& s = sloty[Miejsce(id, skrot, k, kubelki)];
+        if (s.id == id && s.kod_klasy != pusty && s.kod_klasy != posiadanie)
+            return false;
+        if (s.kod_klasy == pusty && !Za_pelny(zajete + 1, sloty.size())) {
+            s = { id, wpis.kod_klasy, wpis.obiekt };
+            ++zajete;
+            return true;
+        }
+        if (s.kod_klasy == pusty)
+            break;
+    }
+    if (Wpisany(id).kod_klasy != pusty)
+        return false;
+    Nowy_slot(id) = { id, wpis.kod_klasy, wpis.obiekt };
+    return true;
+}
+
+void Indeks_identyfikatorow::Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiekt)
+{
+    const Miejsca m = Znajdz_miejsca(id);
+    if (m.posiadanie != brak)
+        sloty[m.posiadanie].obiekt = obiekt;
+    else if (m.wpisany == brak || sloty[m.wpisany].obiekt != obiekt)
+        Nowy_slot(id) = { id, posiadanie, obiekt };
 }
 
 bool Indeks_identyfikatorow::Umiesc(std::vector<Slot>& w, const Slot& slot)
@@ -47,32 +98,12 @@ bool Indeks_identyfikatorow::Umiesc(std::vector<Slot>& w, const Slot& slot)
     const std::size_t kubelki = w.size() / seria;
     for (std::size_t k = 0; k < kubelki; ++k) {
         Slot& s = w[Miejsce(slot.id, skrot, k, kubelki)];
-        if (s.wpis.kod_klasy == pusty) {
+        if (s.kod_klasy == pusty) {
             s = slot;
             return true;
         }
     }
     return false;
-}
-
-bool Indeks_identyfikatorow::Wpisz(std::int32_t id, Wpis wpis)
-{
-    if (wpis.kod_klasy == pusty || wpis.kod_klasy == niewpisany)
-        wpis.kod_klasy = niewpisany + 1; // a code no class has either, but no mark
-    bool nowy = false;
-    Slot& s = Slot_dla(id, nowy);
-    if (s.wpis.kod_klasy != niewpisany)
-        return false;
-    s.wpis = wpis;
-    if (nowy)
-        s.posiadacz = wpis.obiekt;
-    return true;
-}
-
-void Indeks_identyfikatorow::Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiekt)
-{
-    bool nowy = false;
-    Slot_dla(id, nowy).posiadacz = obiekt;
 }
 
 void Indeks_identyfikatorow::Zarezerwuj(std::size_t n)
@@ -90,7 +121,7 @@ void Indeks_identyfikatorow::Przebuduj(std::size_t rozmiar)
         std::vector<Slot> nowe(rozmiar);
         bool wszystkie = true;
         for (const Slot& s : sloty)
-            if (s.wpis.kod_klasy != pusty && !(wszystkie = Umiesc(nowe, s)))
+            if (s.kod_klasy != pusty && !(wszystkie = Umiesc(nowe, s)))
                 break;
         if (wszystkie) {
             sloty.swap(nowe);
@@ -105,7 +136,7 @@ Indeks_identyfikatorow::Dlugosci Indeks_identyfikatorow::Dlugosci_szukania() con
     const std::size_t kubelki = sloty.size() / seria;
     for (std::size_t i = 0; i < sloty.size(); ++i) {
         const Slot& s = sloty[i];
-        if (s.wpis.kod_klasy == pusty)
+        if (s.kod_klasy == pusty)
             continue;
         const std::uint64_t skrot = Skrot_serii(s.id);
         std::size_t dlugosc = 1;

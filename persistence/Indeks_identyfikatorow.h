@@ -9,14 +9,15 @@
 class PDC_Obiekt;
 
 // Who is who under each identifier of one table, in one flat array with open
-// addressing: the object listed under the identifier, with its class code,
-// so that a reference is checked for its class without touching the object;
-// and the object that holds the identifier now, after a read changed some
-// object's identifier. Places are chosen by a mixer keyed with a seed drawn
-// once per run, so no file can choose identifiers that pile up: a lookup
-// stays a few probes on any input, and output never depends on the seed.
-// Runs of consecutive identifiers share a bucket, which keeps Save and Open
-// faster than a plain hash keyed the same way (bench/README.md, row
+// addressing. An identifier has a slot for the object listed under it, with
+// its class code, so that a reference is checked for its class without
+// touching the object; that object holds the identifier, unless a read
+// changed some object's identifier, which adds a second slot saying who holds
+// it now (or that none does). Places are chosen by a mixer keyed with a seed
+// drawn once per run, so no file can choose identifiers that pile up: a
+// lookup stays a few probes on any input, and output never depends on the
+// seed. Runs of consecutive identifiers share a bucket, which keeps Save and
+// Open faster than a plain hash keyed the same way (bench/README.md, row
 // "identifier index: runs share a bucket").
 class Indeks_identyfikatorow {
 public:
@@ -28,15 +29,19 @@ public:
     // The entry listed under the identifier; kod_klasy is `pusty` when none is.
     Wpis Wpisany(std::int32_t id) const
     {
-        const Slot* s = Szukaj(id);
-        return s != nullptr && s->wpis.kod_klasy != niewpisany ? s->wpis : Wpis {};
+        const std::uint64_t skrot = Skrot_serii(id);
+        const std::size_t kubelki = sloty.size() / seria;
+        for (std::size_t k = 0; k < kubelki; ++k) {
+            const Slot& s = sloty[Miejsce(id, skrot, k, kubelki)];
+            if (s.kod_klasy == pusty)
+                break;
+            if (s.id == id && s.kod_klasy != posiadanie)
+                return { s.obiekt, s.kod_klasy };
+        }
+        return {};
     }
     // The object that holds the identifier now, or none.
-    PDC_Obiekt* Posiadacz(std::int32_t id) const
-    {
-        const Slot* s = Szukaj(id);
-        return s != nullptr ? s->posiadacz : nullptr;
-    }
+    PDC_Obiekt* Posiadacz(std::int32_t id) const;
 
     // Lists the entry unless one is listed under the identifier; the entry's
     // object then holds it, unless a change of holders said otherwise. The
@@ -47,8 +52,8 @@ public:
     // Makes room for n identifiers at once.
     void Zarezerwuj(std::size_t n);
 
-    // The longest probe sequence of any identifier present, and the total
-    // over all of them: what keeps every lookup short.
+    // The longest probe sequence of any slot, and the total over all of
+    // them: what keeps every lookup short.
     struct Dlugosci {
         std::size_t najdluzsza = 0;
         std::size_t suma = 0;
@@ -60,14 +65,24 @@ public:
     static constexpr std::int32_t pusty = std::numeric_limits<std::int32_t>::min();
 
 private:
-    // Marks a slot that only says who holds its identifier now.
-    static constexpr std::int32_t niewpisany = pusty + 1;
+    // Marks the slot that says who holds its identifier now.
+    static constexpr std::int32_t posiadanie = pusty + 1;
 
     struct Slot {
-        Wpis wpis;
         std::int32_t id = 0;
-        PDC_Obiekt* posiadacz = nullptr;
+        std::int32_t kod_klasy = pusty;
+        PDC_Obiekt* obiekt = nullptr;
     };
+
+    // Where the identifier's slots are, and the first empty place after them
+    // (none when every place of the identifier is taken).
+    static constexpr std::size_t brak = static_cast<std::size_t>(-1);
+    struct Miejsca {
+        std::size_t wpisany = brak;
+        std::size_t posiadanie = brak;
+        std::size_t wolne = brak;
+    };
+    Miejsca Znajdz_miejsca(std::int32_t id) const;
 
     // Slots come in buckets of 256. The identifiers of one run of 256
     // consecutive ones (what a file mostly holds) share a bucket, so that
@@ -97,21 +112,9 @@ private:
         return kubelek * seria + w_kubelku;
     }
 
-    const Slot* Szukaj(std::int32_t id) const
-    {
-        const std::uint64_t skrot = Skrot_serii(id);
-        const std::size_t kubelki = sloty.size() / seria;
-        for (std::size_t k = 0; k < kubelki; ++k) {
-            const Slot& s = sloty[Miejsce(id, skrot, k, kubelki)];
-            if (s.wpis.kod_klasy == pusty)
-                return nullptr;
-            if (s.id == id)
-                return &s;
-        }
-        return nullptr;
-    }
-    // The identifier's slot, made (not listed, held by none) where it had none.
-    Slot& Slot_dla(std::int32_t id, bool& nowy);
+    // A free place for a new slot of the identifier, the table grown first
+    // where it must.
+    Slot& Nowy_slot(std::int32_t id);
     // Places a slot where a lookup finds it; false when its places are all taken.
     static bool Umiesc(std::vector<Slot>& w, const Slot& slot);
 
