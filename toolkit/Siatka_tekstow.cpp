@@ -41,6 +41,15 @@ public:
         return {};
     }
 
+    // The grid's own headers stay hidden; row 0, an ordinary row, names the
+    // columns, and a screen reader hears those names as the column headers.
+    QVariant headerData(int sekcja, Qt::Orientation kierunek, int rola) const override
+    {
+        if (kierunek == Qt::Horizontal && rola == Qt::DisplayRole && wiersze > 0)
+            return Z_cp1250(Komorka(sekcja, 0));
+        return QAbstractTableModel::headerData(sekcja, kierunek, rola);
+    }
+
     Qt::ItemFlags flags(const QModelIndex& indeks) const override
     {
         // Cells are shown and selected, never edited.
@@ -62,8 +71,11 @@ public:
         const std::size_t dlugosc = std::min(std::strlen(bajty), std::size_t { rozmiar_komorki - 1 });
         std::memcpy(cel, bajty, dlugosc);
         cel[dlugosc] = '\0';
-        if (!wypelnianie)
-            emit dataChanged(index(wiersz, kolumna), index(wiersz, kolumna));
+        if (wypelnianie)
+            return;
+        emit dataChanged(index(wiersz, kolumna), index(wiersz, kolumna));
+        if (wiersz == 0)
+            emit headerDataChanged(Qt::Horizontal, kolumna, kolumna);
     }
 
     void Ustaw_wiersze(int nowe)
@@ -230,8 +242,6 @@ QString Siatka_tekstow::Tekst_do_skopiowania() const
     for (const QItemSelectionRange& zakres : selectionModel()->selection())
         for (int w = zakres.top(); w <= zakres.bottom(); ++w)
             wiersze.push_back(w);
-    if (wiersze.empty() && currentIndex().isValid())
-        wiersze.push_back(currentIndex().row());
     std::sort(wiersze.begin(), wiersze.end());
     wiersze.erase(std::unique(wiersze.begin(), wiersze.end()), wiersze.end());
     QString tekst;
@@ -269,6 +279,30 @@ void Siatka_tekstow::keyPressEvent(QKeyEvent* zdarzenie)
         return;
     }
     QTableView::keyPressEvent(zdarzenie);
+}
+
+QItemSelectionModel::SelectionFlags Siatka_tekstow::selectionCommand(
+    const QModelIndex& indeks, const QEvent* zdarzenie) const
+{
+    // Ctrl with a key that moves the current cell would leave the highlight
+    // behind, and Copy would take a row the reader no longer sees.
+    if (zdarzenie != nullptr && zdarzenie->type() == QEvent::KeyPress) {
+        const auto* nacisk = static_cast<const QKeyEvent*>(zdarzenie);
+        const bool ruch = nacisk->key() >= Qt::Key_Home && nacisk->key() <= Qt::Key_PageDown;
+        if (ruch && (nacisk->modifiers() & Qt::ControlModifier))
+            return (nacisk->modifiers() & Qt::ShiftModifier) ? QItemSelectionModel::SelectCurrent
+                                                              : QItemSelectionModel::ClearAndSelect;
+    }
+    return QTableView::selectionCommand(indeks, zdarzenie);
+}
+
+QModelIndex Siatka_tekstow::moveCursor(CursorAction ruch, Qt::KeyboardModifiers modyfikatory)
+{
+    // Ctrl+Home goes to the first row below the header, where a list opens.
+    const QModelIndex cel = QTableView::moveCursor(ruch, modyfikatory);
+    if (ruch == MoveHome && (modyfikatory & Qt::ControlModifier) && cel.row() == 0 && RowCount() > 1)
+        return model()->index(1, cel.column());
+    return cel;
 }
 
 void Siatka_tekstow::keyboardSearch(const QString& tekst)

@@ -8,8 +8,9 @@
 // redraws once at its end.
 //
 // For the reader: a cell whose text is clipped shows it whole as a tooltip;
-// Copy puts the current row, or every row with a selected cell, on the
-// clipboard as tab-separated lines; typing the start of a text moves to the
+// Copy puts every highlighted row (a row with a selected cell) on the
+// clipboard as tab-separated lines (keys that move the current cell move the
+// highlight with it, Shift extends it); typing the start of a text moves to the
 // first row below the header whose cell in the search column starts with it.
 
 #include <QElapsedTimer>
@@ -52,6 +53,9 @@ public:
 
 protected:
     bool viewportEvent(QEvent* zdarzenie) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& indeks, const QEvent* zdarzenie) const override;
+    QModelIndex moveCursor(CursorAction ruch, Qt::KeyboardModifiers modyfikatory) override;
     void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:

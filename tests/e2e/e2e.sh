@@ -11,6 +11,9 @@
 #   schowek    a file with Polish letters opened and one title added; in each
 #              list, with no Tab, the start of a name or number typed and the
 #              row found copied with Ctrl+C, read back from the clipboard by xclip
+#   nawyk      Space, Tab Space and Tab Tab Space on the main window as a hand
+#              presses them by habit, right after start-up and after a title
+#              is typed: nothing runs; F2 then saves the title
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -190,6 +193,30 @@ schowek)
     }
     skopiuj_wiersz t "Wyswietl tytuły" "Łó" "$(printf '2\tŁódź nocą\tŻółkiewski\tĄĘ-1')"
     skopiuj_wiersz k "Wyświetl książki" "12" "$(printf '2\t12\tAla ma kota\tAutor\t83-2')"
+    zakoncz
+    ;;
+nawyk)
+    nawykowe_klawisze() { # Space, Tab Space, Tab Tab Space on the main window
+        for klawisze in space "Tab space" "Tab Tab space"; do
+            okno wolumat
+            # shellcheck disable=SC2086
+            klawisz $klawisze
+            if ! kill -0 "$program_pid" 2>/dev/null; then
+                echo "$1, $klawisze ended the program"; exit 1
+            fi
+            [ ! -e proba2.txt ] || { echo "$1, $klawisze ran Open"; exit 1; }
+            [ ! -e proba1.txt ] || { echo "$1, $klawisze ran Save"; exit 1; }
+        done
+    }
+    nawykowe_klawisze "right after start-up"
+    nowy_tytul "Stary dom" "Anonim" "83-01-00001-5"
+    nawykowe_klawisze "after New title"
+    okno wolumat
+    klawisz F2
+    czekaj_na_plik proba1.txt
+    if ! iconv -f cp1250 proba1.txt | grep -q '^<Stary dom'; then
+        echo "the title typed before the stray keys was not saved"; exit 1
+    fi
     zakoncz
     ;;
 *)

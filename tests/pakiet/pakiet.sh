@@ -11,7 +11,9 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 cmake --install "$budowa" --prefix "$tmp/prefix" >/dev/null
-desktop-file-validate "$tmp/prefix/share/applications/org.wolumat.Wolumat.desktop"
+# The entry is clean: not even a hint (two main categories show it twice).
+uwagi=$(desktop-file-validate "$tmp/prefix/share/applications/org.wolumat.Wolumat.desktop" 2>&1)
+[ -z "$uwagi" ] || { echo "desktop-file-validate: $uwagi"; exit 1; }
 appstreamcli validate --no-net "$tmp/prefix/share/metainfo/org.wolumat.Wolumat.metainfo.xml"
 test -s "$tmp/prefix/share/icons/hicolor/scalable/apps/org.wolumat.Wolumat.svg"
 test -x "$tmp/prefix/bin/wolumat"
@@ -34,6 +36,9 @@ echo "Depends: $zaleznosci"
 for wymagany in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libqt6svg6; do
     grep -q "$wymagany" <<<"$zaleznosci" || { echo "missing dependency $wymagany"; exit 1; }
 done
+# On a Wayland desktop the program runs natively where Qt's plugin is there.
+zalecane=$(dpkg-deb -f "$pakiet" Recommends)
+grep -qw qt6-wayland <<<"$zalecane" || { echo "Recommends lacks qt6-wayland: $zalecane"; exit 1; }
 zawartosc=$(dpkg-deb -c "$pakiet")
 for plik in ./usr/bin/wolumat ./usr/share/doc/wolumat/copyright ./usr/share/doc/wolumat/changelog.gz \
     ./usr/share/man/man1/wolumat.1.gz ./usr/share/man/pl/man1/wolumat.1.gz \

@@ -6,6 +6,7 @@
 #include "toolkit/Siatka_tekstow.h"
 
 #include <QAccessible>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -67,6 +68,37 @@ TEST_F(Dostepnosc, EveryControlHasAName)
     EXPECT_EQ(pasek->role(), QAccessible::ToolBar);
     EXPECT_EQ(pasek->text(QAccessible::Name), QStringLiteral("Pasek narzędzi"));
     EXPECT_EQ(pasek->childCount(), 3);
+}
+
+// The headers a screen reader announces are row 0's texts, which the
+// grids show as an ordinary row.
+TEST_F(Dostepnosc, GridColumnsAreNamedByTheirFirstRow)
+{
+    const std::vector<std::pair<QDialog*, QStringList>> listy = {
+        { tytuly, { "L.p.", "Tytuł", "Autor", "ISBN" } },
+        { ksiazki, { "L.p.", "Numer", "Tytuł", "Autor", "ISBN" } },
+    };
+    Nowy_tytul("Lalka", "Prus", "83-1");
+    Nowa_ksiazka("7", "Lalka");
+    for (const auto& [dialog, naglowki] : listy) {
+        Gdy_otwarty([&](QDialog*) {
+            auto* siatka = Kontrolka<Siatka_tekstow>(dialog, "StringGrid1");
+            QAccessibleTableInterface* tabela = QAccessible::queryAccessibleInterface(siatka)->tableInterface();
+            ASSERT_NE(tabela, nullptr);
+            ASSERT_EQ(tabela->columnCount(), naglowki.size());
+            for (int k = 0; k < naglowki.size(); ++k) {
+                EXPECT_EQ(tabela->columnDescription(k), naglowki[k]);
+                QAccessibleTableCellInterface* komorka = tabela->cellAt(1, k)->tableCellInterface();
+                ASSERT_NE(komorka, nullptr);
+                const QList<QAccessibleInterface*> nad = komorka->columnHeaderCells();
+                ASSERT_EQ(nad.size(), 1);
+                EXPECT_EQ(nad[0]->text(QAccessible::Name), naglowki[k]);
+            }
+            EXPECT_FALSE(siatka->horizontalHeader()->isVisible()) << "nothing visible changes";
+            EXPECT_EQ(siatka->Cells(1, 0), naglowki[1]) << "row 0 stays a row";
+        });
+        Kontrolka<QAction>(okno.get(), dialog == tytuly ? "Tytuly1" : "Ksiazki1")->trigger();
+    }
 }
 
 TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)

@@ -100,6 +100,44 @@ TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
     Kontrolka<QAction>(okno.get(), "Ksiazki1")->trigger();
 }
 
+// Every key that moves the current row moves the highlight with it, and
+// Copy takes exactly what is highlighted.
+TEST_F(Listy, CopyTakesWhatIsHighlightedAfterEveryKeyThatMoves)
+{
+    for (const char* nazwa : { "Dziady", "Chlopi", "Bajki", "Ferdydurke", "Emancypantki" })
+        Nowy_tytul(QString::fromUtf8(nazwa), "A", QString::fromUtf8(nazwa));
+    struct Krok {
+        Qt::Key klawisz;
+        Qt::KeyboardModifiers modyfikatory;
+        const char* skopiowane;
+    };
+    const Krok kroki[] = {
+        { Qt::Key_Down, Qt::NoModifier, "2\tChlopi\tA\tChlopi\n" },
+        { Qt::Key_Down, Qt::NoModifier, "3\tDziady\tA\tDziady\n" },
+        { Qt::Key_End, Qt::ControlModifier, "5\tFerdydurke\tA\tFerdydurke\n" },
+        { Qt::Key_Home, Qt::ControlModifier, "1\tBajki\tA\tBajki\n" },
+        { Qt::Key_Down, Qt::ControlModifier, "2\tChlopi\tA\tChlopi\n" },
+        { Qt::Key_PageDown, Qt::ShiftModifier,
+            "2\tChlopi\tA\tChlopi\n3\tDziady\tA\tDziady\n4\tEmancypantki\tA\tEmancypantki\n"
+            "5\tFerdydurke\tA\tFerdydurke\n" },
+        { Qt::Key_PageUp, Qt::NoModifier, "L.p.\tTytuł\tAutor\tISBN\n" },
+        { Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier,
+            "L.p.\tTytuł\tAutor\tISBN\n1\tBajki\tA\tBajki\n2\tChlopi\tA\tChlopi\n3\tDziady\tA\tDziady\n"
+            "4\tEmancypantki\tA\tEmancypantki\n5\tFerdydurke\tA\tFerdydurke\n" },
+        { Qt::Key_E, Qt::NoModifier, "4\tEmancypantki\tA\tEmancypantki\n" },
+    };
+    Gdy_otwarty([&](QDialog*) {
+        for (const Krok& krok : kroki) {
+            QApplication::clipboard()->clear();
+            QTest::keyClick(QApplication::focusWidget(), krok.klawisz, krok.modyfikatory);
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+            EXPECT_EQ(Schowek(), QString::fromUtf8(krok.skopiowane))
+                << QKeySequence(krok.klawisz | krok.modyfikatory).toString().toStdString();
+        }
+    });
+    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
+}
+
 TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
 {
     for (const char* nazwa : { "Quo vadis", "Ogniem i mieczem", "Żywoty", "Ostatni", "Lalka" })
