@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     Strumien_wyjsciowy w;
     f.Zapisz_liczbe(w, "Kod_klasy", liczba);
     f.Zapisz_klucz_wartosc(w, "Nazwa_klasy", wartosc);
-    Strumien_wejsciowy z(w.Zawartosc());
+    Strumien_wejsciowy z(std::string(w.Zebrane()));
     Wymagaj(f.Czytaj_liczbe(z, "Kod_klasy") == liczba, "a number reads back");
     Wymagaj(f.Czytaj_klucz(z, "Nazwa_klasy"), "a key reads back");
     Wymagaj(f.Czytaj_wartosc(z) == wartosc, "a value reads back");

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <string_view>
+#include <sys/types.h>
 #include <utility>
 
 // Owns one POSIX file descriptor and closes it on every path.
@@ -36,3 +39,8 @@ public:
 private:
     int fd = -1;
 };
+
+// Writes all of `dane` at the descriptor's offset, retrying short writes and
+// interrupted ones; a write that takes no byte is a failure, never retried.
+// `zapis` stands in for write(2) where a test needs a descriptor that refuses.
+bool Zapisz_wszystko(int fd, std::string_view dane, ssize_t (*zapis)(int, const void*, std::size_t) = nullptr);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <iterator>
 #include <linux/fs.h>
 #include <memory>
 #include <random>
@@ -116,20 +117,40 @@ bool Odmowa_przemianowania(int blad)
     return blad == EACCES || blad == EPERM || blad == EBUSY || blad == EXDEV || blad == ENOTSUP || blad == EINVAL;
 }
 
-bool Zapisz_wszystko(int fd, const char* dane, std::size_t n, off_t od)
-{
-    while (n > 0) {
-        const ssize_t zapisane = ::pwrite(fd, dane, n, od);
-        if (zapisane < 0 && errno == EINTR)
-            continue;
-        if (zapisane <= 0)
-            return false;
-        dane += zapisane;
-        n -= static_cast<std::size_t>(zapisane);
-        od += zapisane;
+// A catchable signal that ends the program (logout, Ctrl+C, a closed
+// terminal) waits while a file is half written, and acts once it is whole.
+// Handlers, not a mask: a mask holds one thread, and any other thread of the
+// process could take the signal.
+class Wstrzymane_sygnaly {
+public:
+    Wstrzymane_sygnaly()
+    {
+        struct sigaction zapamietaj { };
+        zapamietaj.sa_handler = [](int numer) { odebrany = numer; };
+        zapamietaj.sa_flags = SA_RESTART;
+        sigemptyset(&zapamietaj.sa_mask);
+        for (const int numer : sygnaly)
+            sigaddset(&zapamietaj.sa_mask, numer);
+        for (std::size_t i = 0; i < std::size(sygnaly); ++i)
+            ::sigaction(sygnaly[i], &zapamietaj, &poprzednie[i]);
     }
-    return true;
-}
+    ~Wstrzymane_sygnaly()
+    {
+        for (std::size_t i = 0; i < std::size(sygnaly); ++i)
+            ::sigaction(sygnaly[i], &poprzednie[i], nullptr);
+        if (const int numer = odebrany) {
+            odebrany = 0;
+            ::raise(numer);
+        }
+    }
+    Wstrzymane_sygnaly(const Wstrzymane_sygnaly&) = delete;
+    Wstrzymane_sygnaly& operator=(const Wstrzymane_sygnaly&) = delete;
+
+private:
+    static constexpr int sygnaly[] = { SIGTERM, SIGINT, SIGHUP, SIGQUIT };
+    static inline volatile std::sig_atomic_t odebrany = 0;
+    struct sigaction poprzednie[std::size(sygnaly)] {};
+};
 
 // The whole content of an open file, from offset 0; nothing on a read error.
 std::optional<std::string> Czytaj_wszystko(int fd)
@@ -199,79 +220,69 @@ Zapis_bezpieczny::~Zapis_bezpieczny()
 
 bool Zapis_bezpieczny::Zacznij_w_miejscu()
 {
-    // Without the right to create a file, a power cut during this write can
-    // leave a mix of the old and the new content; a failed write cannot.
     Deskryptor plik(::open(cel.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
-    if (!plik.Otwarty())
-        return false;
     struct stat st { };
-    if (::fstat(plik.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!plik.Otwarty() || ::fstat(plik.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    // The old bytes are read before the first write, to be put back.
-    std::optional<std::string> dane = Czytaj_wszystko(plik.Numer());
-    if (!dane)
-        return false;
-    stare = std::move(dane);
     fd = std::move(plik);
+    w_miejscu = true;
     return true;
 }
 
-bool Zapis_bezpieczny::Przywroc()
+namespace {
+
+bool Zapisz_od_poczatku(int fd, std::string_view dane)
 {
-    const bool przywrocony = Zapisz_wszystko(fd.Numer(), stare->data(), stare->size(), 0)
-        && ::ftruncate(fd.Numer(), static_cast<off_t>(stare->size())) == 0 && ::fsync(fd.Numer()) == 0;
-    stare.reset();
-    return przywrocony;
+    return ::lseek(fd, 0, SEEK_SET) == 0 && Zapisz_wszystko(fd, dane)
+        && ::ftruncate(fd, static_cast<off_t>(dane.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// On a copy-on-write file system the old bytes need new room like any
+// write: the new bytes are freed and the freeing committed first, and a
+// restore that still fails is tried again.
+bool Przywroc(int fd, std::string_view stare)
+{
+    for (int proba = 0; proba < 3; ++proba) {
+        if (::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0)
+            ::syncfs(fd);
+        if (Zapisz_od_poczatku(fd, stare))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool Zapis_bezpieczny::Zapisz_w_miejscu(std::string_view nowe)
+{
+    const Wstrzymane_sygnaly wstrzymane;
+    // The old bytes are read before the first write, to be put back.
+    const std::optional<std::string> stare = Czytaj_wszystko(fd.Numer());
+    if (!stare)
+        return false;
+    if (Zapisz_od_poczatku(fd.Numer(), nowe))
+        return fd.Zamknij();
+    Przywroc(fd.Numer(), *stare);
+    return false;
 }
 
 void Zapis_bezpieczny::Porzuc()
 {
-    if (stare && fd.Otwarty())
-        Przywroc();
-    stare.reset();
     fd.Zamknij();
     if (!tymczasowy.empty())
         ::unlink(tymczasowy.c_str());
     tymczasowy.clear();
 }
 
-bool Zapis_bezpieczny::Zakoncz_w_miejscu()
-{
-    const off_t dlugosc = ::lseek(fd.Numer(), 0, SEEK_CUR);
-    if (dlugosc < 0 || ::ftruncate(fd.Numer(), dlugosc) != 0 || ::fsync(fd.Numer()) != 0) {
-        Porzuc();
-        return false;
-    }
-    stare.reset();
-    return fd.Zamknij();
-}
-
-bool Zapis_bezpieczny::Przepisz_tymczasowy()
-{
-    const Deskryptor zrodlo(::open(tymczasowy.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!zrodlo.Otwarty())
-        return false;
-    std::string blok(1 << 20, '\0');
-    for (off_t od = 0;;) {
-        const ssize_t n = ::read(zrodlo.Numer(), blok.data(), blok.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return ::lseek(fd.Numer(), od, SEEK_SET) == od;
-        if (!Zapisz_wszystko(fd.Numer(), blok.data(), static_cast<std::size_t>(n), od))
-            return false;
-        od += n;
-    }
-}
-
-bool Zapis_bezpieczny::Zatwierdz()
+bool Zapis_bezpieczny::Zatwierdz(std::string_view zebrane)
 {
     if (!fd.Otwarty())
         return false;
-    if (stare)
-        return Zakoncz_w_miejscu();
+    if (w_miejscu) {
+        const bool zapisany = Zapisz_w_miejscu(zebrane);
+        Porzuc();
+        return zapisany;
+    }
     const bool zapisany = ::fsync(fd.Numer()) == 0;
     const bool zamkniety = fd.Zamknij();
     if (!zapisany || !zamkniety) {
@@ -284,14 +295,20 @@ bool Zapis_bezpieczny::Zatwierdz()
         return true;
     }
     // The folder lets the file be written but not replaced: its content
-    // goes into it in place.
-    if (!Odmowa_przemianowania(errno) || !Zacznij_w_miejscu() || !Przepisz_tymczasowy()) {
-        Porzuc();
-        return false;
+    // goes into it in place, and the temporary file's room is given back
+    // before that write.
+    std::optional<std::string> nowe;
+    if (Odmowa_przemianowania(errno)) {
+        const Deskryptor zrodlo(::open(tymczasowy.c_str(), O_RDONLY | O_CLOEXEC));
+        if (zrodlo.Otwarty())
+            nowe = Czytaj_wszystko(zrodlo.Numer());
     }
-    ::unlink(tymczasowy.c_str());
-    tymczasowy.clear();
-    return Zakoncz_w_miejscu();
+    Porzuc();
+    if (!nowe || !Zacznij_w_miejscu())
+        return false;
+    const bool zapisany_w_miejscu = Zapisz_w_miejscu(*nowe);
+    Porzuc();
+    return zapisany_w_miejscu;
 }
 
 std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)

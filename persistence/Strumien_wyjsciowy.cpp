@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/Strumien_wyjsciowy.h"
 
+#include "persistence/Deskryptor.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <unistd.h>
 
 namespace {
 constexpr std::size_t rozmiar_bloku = 1 << 20;
@@ -39,18 +39,8 @@ bool Strumien_wyjsciowy::Oproznij()
 {
     if (fd < 0 || !bufor)
         return !blad;
-    const char* dane = bufor.get();
-    std::size_t zostalo = static_cast<std::size_t>(kursor - dane);
-    while (zostalo > 0 && !blad) {
-        const ssize_t zapisane = ::write(fd, dane, zostalo);
-        if (zapisane < 0) {
-            if (errno != EINTR)
-                blad = true;
-            continue;
-        }
-        dane += zapisane;
-        zostalo -= static_cast<std::size_t>(zapisane);
-    }
+    if (!blad && !Zapisz_wszystko(fd, Zebrane()))
+        blad = true;
     kursor = bufor.get();
     return !blad;
 }

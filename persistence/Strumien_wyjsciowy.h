@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <string_view>
 
 // The output side of the object file: bytes collect in a buffer and go to a
@@ -40,8 +39,8 @@ public:
     bool Oproznij();
     bool Blad() const { return blad; }
 
-    // What was written, for a stream without a descriptor.
-    std::string Zawartosc() const { return std::string(bufor.get(), static_cast<std::size_t>(kursor - bufor.get())); }
+    // What is buffered: for a stream without a descriptor, all that was written.
+    std::string_view Zebrane() const { return { bufor.get(), static_cast<std::size_t>(kursor - bufor.get()) }; }
 
 private:
     // Room for n more bytes: a full buffer goes to the file, or grows in memory.

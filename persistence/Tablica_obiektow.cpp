@@ -116,7 +116,7 @@ int Tablica_obiektow::Zapisz_do_pliku(const char* nazwa)
     Zapisz_obiekty(s);
     if (!s.Oproznij())
         return 0;
-    return plik.Zatwierdz() ? 1 : 0;
+    return plik.Zatwierdz(s.Zebrane()) ? 1 : 0;
 }
 
 int Tablica_obiektow::Czytaj_z_pliku(const char* nazwa)

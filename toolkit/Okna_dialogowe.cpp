@@ -13,9 +13,11 @@
 
 namespace {
 
+// C0, DEL and C1: windows-1250 keeps five C1 codes of its own (0x81, 0x83,
+// 0x88, 0x90, 0x98), which no one sees in a box.
 bool Sterujacy(QChar znak)
 {
-    return znak.unicode() < 0x20 || znak.unicode() == 0x7F;
+    return znak.unicode() < 0x20 || (znak.unicode() >= 0x7F && znak.unicode() <= 0x9F);
 }
 
 bool Ma_sterujace(const QString& tekst)

@@ -23,6 +23,6 @@ void Wysrodkuj_na_ekranie(QWidget* okno);
 
 // An edit box for a text field: at most 19 characters, only characters that
 // windows-1250 holds (any other keystroke is not accepted), and no control
-// characters: a pasted text loses its trailing line end, its other line ends
+// characters (C1 ones included): a pasted text loses its trailing line end, its other line ends
 // and tabs become spaces, and a paste with other control characters is refused.
 void Ustaw_pole_tekstowe(QLineEdit* pole);

@@ -291,7 +291,7 @@ QItemSelectionModel::SelectionFlags Siatka_tekstow::selectionCommand(
         const bool ruch = nacisk->key() >= Qt::Key_Home && nacisk->key() <= Qt::Key_PageDown;
         if (ruch && (nacisk->modifiers() & Qt::ControlModifier))
             return (nacisk->modifiers() & Qt::ShiftModifier) ? QItemSelectionModel::SelectCurrent
-                                                              : QItemSelectionModel::ClearAndSelect;
+                                                             : QItemSelectionModel::ClearAndSelect;
     }
     return QTableView::selectionCommand(indeks, zdarzenie);
 }

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <sys/mount.h>
@@ -77,6 +78,48 @@ TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
     app.Zachowaj();
     EXPECT_EQ(Czytaj_bajty("proba1.txt"), nowy);
     EXPECT_EQ(Tymczasowe_w("."), 0);
+}
+
+// Logout, Ctrl+C and a closed terminal while a hard-linked file is written
+// in place: the signal waits until the file is whole.
+TEST_F(Awarie, SignalsDuringAnInPlaceSaveLeaveTheOldOrTheNewFile)
+{
+    Wypelnij_biblioteke(app, 25000);
+    fs::create_directory("wzor");
+    fs::current_path("wzor");
+    app.Zachowaj();
+    const std::string nowy = Czytaj_bajty("proba1.txt");
+    fs::current_path("..");
+    const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
+    Zapisz_bajty("proba1.txt", stary);
+    fs::create_hard_link("proba1.txt", "druga_nazwa.txt"); // so the Save writes in place
+    const auto start = std::chrono::steady_clock::now();
+    app.Zachowaj();
+    const auto trwanie
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    ASSERT_EQ(Czytaj_bajty("druga_nazwa.txt"), nowy);
+
+    std::mt19937 los(20261208);
+    std::uniform_int_distribution<long> chwila(0, trwanie.count() * 2);
+    const int sygnaly[] = { SIGTERM, SIGINT, SIGHUP };
+    int stare = 0, nowe = 0;
+    for (int proba = 0; proba < 30; ++proba) {
+        Zapisz_bajty("proba1.txt", stary);
+        const pid_t dziecko = Rozpocznij_w_dziecku([&] { app.Zachowaj(); });
+        ASSERT_GT(dziecko, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
+        const int sygnal = sygnaly[proba % 3];
+        ::kill(dziecko, sygnal);
+        ::waitpid(dziecko, nullptr, 0);
+        const std::string po = Czytaj_bajty("druga_nazwa.txt");
+        ASSERT_TRUE(po == stary || po == nowy)
+            << strsignal(sygnal) << " " << proba << " left " << po.size() << " bytes";
+        ASSERT_EQ(Czytaj_bajty("proba1.txt"), po) << "both names hold one file";
+        (po == stary ? stare : nowe)++;
+    }
+    std::printf("signals: %d left the old file, %d the new one\n", stare, nowe);
+    EXPECT_GT(stare, 0);
+    EXPECT_GT(nowe, 0);
 }
 
 TEST_F(Awarie, SaveIntoAFullFileSystemKeepsTheOldFile)

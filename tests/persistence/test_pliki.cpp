@@ -8,7 +8,11 @@
 #include "persistence/Pliki.h"
 #include "persistence/Tablica_obiektow.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <linux/fs.h>
@@ -17,8 +21,22 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
+
+// The error the next renames report instead of renaming; 0 lets them rename.
+// Defined here, rename(2) of this program is this one.
+static int blad_przemianowania = 0;
+extern "C" int rename(const char* stara, const char* nowa) noexcept
+{
+    if (blad_przemianowania != 0) {
+        errno = blad_przemianowania;
+        return -1;
+    }
+    return ::renameat(AT_FDCWD, stara, AT_FDCWD, nowa);
+}
 
 namespace {
 
@@ -67,6 +85,70 @@ TEST_F(Pliki, SaveUnderFileSizeLimitFailsAndKeepsOldFile)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the driver must report the failed write";
     EXPECT_EQ(Czytaj_bajty("proba1.txt"), stary);
     EXPECT_EQ(Pliki_w_katalogu(), 1) << "no temporary file may remain";
+}
+
+// A rename refused as a folder refuses it falls back to writing in place; any
+// other rename error fails the Save and leaves the old file alone.
+TEST_F(Pliki, ARefusedRenameWritesInPlaceAndAFailedOneKeepsTheOldFile)
+{
+    Dodaj_tytuly(3);
+    app.Zachowaj();
+    const std::string nowy = Czytaj_bajty("proba1.txt");
+    const std::pair<int, bool> bledy[]
+        = { { EXDEV, true }, { EBUSY, true }, { EPERM, true }, { EIO, false }, { ENOSPC, false }, { EROFS, false } };
+    for (const auto& [blad, w_miejscu] : bledy) {
+        Zapisz_bajty("proba1.txt", stary);
+        blad_przemianowania = blad;
+        const int wynik = Zachowaj_z_wynikiem();
+        blad_przemianowania = 0;
+        EXPECT_EQ(wynik, w_miejscu ? 1 : 0) << strerror(blad);
+        EXPECT_EQ(Czytaj_bajty("proba1.txt"), w_miejscu ? nowy : stary) << strerror(blad);
+        EXPECT_EQ(Pliki_w_katalogu(), 1) << strerror(blad) << ": no temporary file may remain";
+    }
+}
+
+// Every write of the program goes through one loop: short and interrupted
+// writes go on, a write that takes nothing ends it.
+TEST(Zapisz_wszystko, RetriesShortAndInterruptedWritesAndFailsOnOneThatTakesNothing)
+{
+    struct Zapis {
+        const char* opis;
+        std::vector<ssize_t> odpowiedzi; // bytes taken, or -errno
+        bool wynik;
+    };
+    const Zapis zapisy[] = {
+        { "whole", { 10 }, true },
+        { "short writes", { 3, 3, 3, 1 }, true },
+        { "interrupted", { -EINTR, 4, -EINTR, 6 }, true },
+        { "takes nothing", { 0 }, false },
+        { "takes nothing after a part", { 5, 0 }, false },
+        { "fails", { 2, -EIO }, false },
+    };
+    static std::vector<ssize_t> odpowiedzi;
+    static std::size_t wywolania;
+    static std::string przyjete;
+    for (const Zapis& z : zapisy) {
+        odpowiedzi = z.odpowiedzi;
+        wywolania = 0;
+        przyjete.clear();
+        const bool wynik = Zapisz_wszystko(-1, "0123456789", [](int, const void* dane, std::size_t n) -> ssize_t {
+            // Past the answers given every write fails, so a loop that
+            // retries forever ends too.
+            const ssize_t odpowiedz = wywolania < odpowiedzi.size() ? odpowiedzi[wywolania] : -EIO;
+            ++wywolania;
+            if (odpowiedz < 0) {
+                errno = static_cast<int>(-odpowiedz);
+                return -1;
+            }
+            przyjete.append(static_cast<const char*>(dane), std::min(n, static_cast<std::size_t>(odpowiedz)));
+            return odpowiedz;
+        });
+        EXPECT_EQ(wynik, z.wynik) << z.opis;
+        EXPECT_EQ(wywolania, z.odpowiedzi.size()) << z.opis << ": the loop wrote on after its last answer";
+        if (z.wynik) {
+            EXPECT_EQ(przyjete, "0123456789") << z.opis;
+        }
+    }
 }
 
 TEST_F(Pliki, ReadOnlyTargetStaysUnchangedEvenForRoot)

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -241,6 +242,98 @@ TEST_F(Miejsca_zapisu, AFullDiskDuringAnInPlaceWritePutsTheOldBytesBack)
     EXPECT_EQ(druga, stary);
     EXPECT_EQ(pliki, 3);
 }
+
+// Fills a file system until only about `zostaw` bytes stay free.
+bool Wypelnij_do(const fs::path& punkt, std::size_t zostaw)
+{
+    const fs::path wypelniacz = punkt / "wypelniacz";
+    const int fd = ::open(wypelniacz.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    const std::string blok(1 << 20, 'x');
+    off_t dlugosc = 0;
+    for (std::size_t krok = blok.size(); krok >= 4096; krok /= 16)
+        for (ssize_t n; (n = ::write(fd, blok.data(), krok)) > 0;)
+            dlugosc += n;
+    const bool gotowe = ::ftruncate(fd, std::max<off_t>(0, dlugosc - static_cast<off_t>(zostaw))) == 0
+        && ::fsync(fd) == 0 && ::syncfs(fd) == 0;
+    ::close(fd);
+    return gotowe;
+}
+
+// Why a Save on a nearly full btrfs must write the file in place.
+struct Powod_w_miejscu {
+    const char* nazwa;
+    bool jako_nobody; // in root's folder, nobody's file: nothing may be created beside it
+};
+
+class Pelny_btrfs : public Miejsca_zapisu, public ::testing::WithParamInterface<Powod_w_miejscu> { };
+
+// On a copy-on-write file system an overwrite needs room like any write,
+// the putting back of the old bytes too.
+TEST_P(Pelny_btrfs, AFailedInPlaceSaveLeavesTheOldBytesUnderEveryName)
+{
+    const Powod_w_miejscu& powod = GetParam();
+    System_plikow_testowy system("btrfs", katalog.Sciezka());
+    if (!system.Brak().empty())
+        GTEST_SKIP() << system.Brak();
+    const fs::path wzor = katalog.Sciezka() / "wzor";
+    fs::create_directory(wzor);
+    ASSERT_TRUE(W_procesie(wzor, false, [] {
+        licznik_obiektow = 0;
+        TKlasaAplikacji app;
+        Wypelnij_biblioteke(app, 40);
+        app.Zachowaj();
+    }));
+    const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
+
+    const fs::path k = system.Punkt() / "katalog";
+    fs::create_directory(k);
+    Zapisz_bajty(k / "proba1.txt", stary);
+    if (powod.jako_nobody) {
+        fs::permissions(katalog.Sciezka(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        ASSERT_EQ(::chown((k / "proba1.txt").c_str(), nobody, nogroup), 0);
+        ASSERT_EQ(::chmod(k.c_str(), 0755), 0);
+    } else {
+        fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt");
+    }
+    constexpr std::size_t wolne = 200 * 1024;
+    ASSERT_TRUE(Wypelnij_do(system.Punkt(), wolne));
+    std::size_t nowy = 0; // the size of the new file, some 1.5 MB
+    const bool zakonczony = W_procesie(k, powod.jako_nobody, [] {
+        licznik_obiektow = 0;
+        TKlasaAplikacji app;
+        Wypelnij_biblioteke(app, 6000);
+        app.Zachowaj();
+    });
+    EXPECT_TRUE(zakonczony);
+    for (const char* nazwa : { "proba1.txt", "druga_nazwa.txt" }) {
+        if (powod.jako_nobody && nazwa != std::string("proba1.txt"))
+            continue;
+        const std::string po = Czytaj_bajty(k / nazwa);
+        EXPECT_TRUE(po == stary) << nazwa << " holds " << po.size() << " bytes, not the old " << stary.size();
+    }
+    EXPECT_FALSE(fs::exists(k / "proba2.txt"));
+
+    // Once there is room again, the same Save goes through.
+    fs::remove(system.Punkt() / "wypelniacz");
+    ::sync();
+    ASSERT_TRUE(W_procesie(k, powod.jako_nobody, [] {
+        licznik_obiektow = 0;
+        TKlasaAplikacji app;
+        Wypelnij_biblioteke(app, 6000);
+        app.Zachowaj();
+    }));
+    nowy = fs::file_size(k / "proba1.txt");
+    EXPECT_GT(nowy, 5 * wolne) << "the new file must not fit in what was free";
+    if (!powod.jako_nobody) {
+        EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), Czytaj_bajty(k / "proba1.txt"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, Pelny_btrfs,
+    ::testing::Values(Powod_w_miejscu { "druga_nazwa", false }, Powod_w_miejscu { "bez_prawa_tworzenia", true }),
+    [](const auto& info) { return std::string(info.param.nazwa); });
 
 // Shuts a file system down as a power cut would: what is not yet in its log is lost.
 bool Odetnij_zasilanie(const fs::path& punkt)

@@ -19,7 +19,7 @@ TEST_F(Tokeny, WritesTheLineShapesWithCrLf)
     f.Zapisz_liczbe(s, "id", -1);
     f.Zapisz_klucz_wartosc(s, "Nazwa_klasy", "TTytul");
     f.Zapisz_liczbe(s, "Kod_klasy", std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(s.Zawartosc(), "<Obiekt_ID><id>-1\r\n<Nazwa_klasy>TTytul\r\n<Kod_klasy>-2147483648\r\n");
+    EXPECT_EQ(s.Zebrane(), "<Obiekt_ID><id>-1\r\n<Nazwa_klasy>TTytul\r\n<Kod_klasy>-2147483648\r\n");
 }
 
 TEST_F(Tokeny, KeyThatIsAbsentIsNotConsumed)

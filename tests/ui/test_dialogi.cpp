@@ -150,7 +150,8 @@ TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
 }
 
 // A pasted text is stored as the box shows it: its trailing line end gone,
-// other line ends and tabs as spaces; other control characters refuse it.
+// other line ends and tabs as spaces; other control characters, C1 ones
+// included, refuse it.
 TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
 {
     struct Wklejenie {
@@ -169,6 +170,13 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
         { "edyttytul", "Okno\r", "Okno" },
         { "edytnum", "\n77", " 77" },
         { "edytnum", "88\n99", "88 99" },
+        // Characters of no code page that no one sees: the C1 controls.
+        { "edytnazwa", QStringLiteral("ab\u0081cd"), "" },
+        { "edytautor", QStringLiteral("ab\u0083cd"), "" },
+        { "edytISBN", QStringLiteral("83\u0088-1"), "" },
+        { "edyttytul", QStringLiteral("Lalka\u0090"), "" },
+        { "edytnum", QStringLiteral("1\u00982"), "" },
+        { "edytnazwa", QStringLiteral("\u0080x\u009F"), "" },
     };
     for (const Wklejenie& w : wklejenia) {
         const bool tytul = nowy_tytul->findChild<QLineEdit*>(w.pole) != nullptr;

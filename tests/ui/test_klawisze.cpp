@@ -43,9 +43,7 @@ const Nacisniecia nawykowe[] = {
 
 TEST_F(Klawisze, NoStrayKeyOnTheMainWindowRunsACommand)
 {
-    auto zamknij = [this](Qt::Key klawisz) {
-        Gdy_otwarty([klawisz](QDialog* d) { QTest::keyClick(d, klawisz); });
-    };
+    auto zamknij = [this](Qt::Key klawisz) { Gdy_otwarty([klawisz](QDialog* d) { QTest::keyClick(d, klawisz); }); };
     // Where the main window stands when a hand reaches for the keyboard.
     const std::vector<std::pair<const char*, std::function<void()>>> chwile = {
         { "right after start-up", [] {} },
