@@ -9,11 +9,11 @@
 #include "dialogs/wystyt.h"
 #include "toolkit/Kursor_zajetosci.h"
 #include "toolkit/Obsluga_bledow.h"
-#include "toolkit/Podpowiedzi.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QShowEvent>
+#include <QStatusTipEvent>
 
 Tkartexform* kartexform = nullptr;
 
@@ -59,12 +59,6 @@ Tkartexform::Tkartexform(QWidget* rodzic)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     move(polozenie_okna);
 
-    Ustaw_podpowiedz(ui->OpenItem, QStringLiteral("Otworz plik"));
-    Ustaw_podpowiedz(ui->SaveItem, QStringLiteral("Zachowaj bieżący plik"));
-    Ustaw_podpowiedz(ui->ExitItem, QStringLiteral("Koniec programu"));
-    Ustaw_podpowiedz(ui->OpenBtn, QStringLiteral("Otwórz"));
-    Ustaw_podpowiedz(ui->ExitBtn, QStringLiteral("Wyjście|"));
-    Ustaw_podpowiedz(ui->SaveBtn, QStringLiteral("Zachowaj"));
     ui->StatusBar->setSizeGripEnabled(true);
 
     // The menu items are paired with their handlers as the names cross over:
@@ -78,9 +72,10 @@ Tkartexform::Tkartexform(QWidget* rodzic)
     Polacz(ui->Nowaksiazka1, &Tkartexform::Ksiazki1Click);
     Polacz(ui->Tytuly1, &Tkartexform::Tytuly2Click);
     Polacz(ui->Ksiazki1, &Tkartexform::Ksiazki2Click);
-    Polacz(ui->OpenBtn, &Tkartexform::OpenItemClick);
-    Polacz(ui->ExitBtn, &Tkartexform::ExitItemClick);
-    Polacz(ui->SaveBtn, &Tkartexform::SaveItemClick);
+    // A tool button runs its menu item's command.
+    connect(ui->OpenBtn, &QToolButton::clicked, ui->OpenItem, &QAction::trigger);
+    connect(ui->ExitBtn, &QToolButton::clicked, ui->ExitItem, &QAction::trigger);
+    connect(ui->SaveBtn, &QToolButton::clicked, ui->SaveItem, &QAction::trigger);
 
     FormCreate(this);
     aplikacja_okna.emplace();
@@ -98,12 +93,6 @@ void Tkartexform::Polacz(QAction* pozycja, void (Tkartexform::*obsluga)(QObject*
     pozycja->setAutoRepeat(false);
     connect(pozycja, &QAction::triggered, this,
         [this, pozycja, obsluga] { Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(pozycja); }); });
-}
-
-void Tkartexform::Polacz(QToolButton* przycisk, void (Tkartexform::*obsluga)(QObject*))
-{
-    connect(przycisk, &QToolButton::clicked, this,
-        [this, przycisk, obsluga] { Obsluga_bledow::Wykonaj_polecenie(this, [&] { (this->*obsluga)(przycisk); }); });
 }
 
 void Tkartexform::Przywolaj()
@@ -135,14 +124,28 @@ void Tkartexform::showEvent(QShowEvent* zdarzenie)
     }
 }
 
+bool Tkartexform::event(QEvent* zdarzenie)
+{
+    // The current hint: the status tip of the control under the pointer or
+    // of the highlighted menu item or title, empty for one without and once
+    // a menu closes.
+    if (zdarzenie->type() == QEvent::StatusTip) {
+        podpowiedz = static_cast<QStatusTipEvent*>(zdarzenie)->tip();
+        ShowHint(this);
+        return true;
+    }
+    return QMainWindow::event(zdarzenie);
+}
+
 void Tkartexform::FormCreate(QObject*)
 {
-    connect(&Podpowiedzi::Aplikacji(), &Podpowiedzi::Zmiana, this, &Tkartexform::ShowHint);
+    // Hints reach the window as Qt's status-tip events, handed to ShowHint.
+    ShowHint(this);
 }
 
 void Tkartexform::ShowHint(QObject*)
 {
-    ui->StatusBar->showMessage(Podpowiedzi::Aplikacji().Tekst());
+    ui->StatusBar->showMessage(podpowiedz);
 }
 
 void Tkartexform::ExitItemClick(QObject*)

@@ -4,12 +4,12 @@
 #include "domain/TKlasaAplikacji.h"
 
 #include <QMainWindow>
+#include <QString>
 
 #include <memory>
 #include <optional>
 
 class QAction;
-class QToolButton;
 
 namespace Ui {
 class Tkartexform;
@@ -39,13 +39,14 @@ public:
     void Ksiazki2Click(QObject* Sender);
 
 protected:
+    bool event(QEvent* zdarzenie) override;
     void showEvent(QShowEvent* zdarzenie) override;
 
 private:
     void Polacz(QAction* pozycja, void (Tkartexform::*obsluga)(QObject*));
-    void Polacz(QToolButton* przycisk, void (Tkartexform::*obsluga)(QObject*));
 
     std::unique_ptr<Ui::Tkartexform> ui;
+    QString podpowiedz;
     bool zewnetrzny_rozmiar_ustalony = false;
     // Built after the window and ended before it.
     std::optional<TKlasaAplikacji> aplikacja_okna;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Konwersje.h"
 #include "toolkit/Obsluga_bledow.h"
-#include "toolkit/Podpowiedzi.h"
 
 #include <gtest/gtest.h>
 
@@ -59,15 +58,6 @@ TEST(Konwersje, AMissingCodecIsReportedAndNeverGivesEmptyText)
     EXPECT_TRUE(Sprawdz_kodowanie(Kodowanie_cp1250()));
     EXPECT_TRUE(komunikat.isEmpty());
     Obsluga_bledow::Przechwytuj(nullptr);
-}
-
-TEST(Konwersje, HintSplitsAtFirstBar)
-{
-    EXPECT_EQ(Krotka_podpowiedz("Wyjście|"), "Wyjście");
-    EXPECT_EQ(Dluga_podpowiedz("Wyjście|"), "");
-    EXPECT_EQ(Krotka_podpowiedz("a|b|c"), "a");
-    EXPECT_EQ(Dluga_podpowiedz("a|b|c"), "b|c");
-    EXPECT_EQ(Dluga_podpowiedz("Otwórz"), "Otwórz");
 }
 
 } // namespace

@@ -96,32 +96,42 @@ TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedIte
     QTest::mouseMove(Kontrolka<QFrame>(okno.get(), "SpeedPanel"), QPoint(300, 15));
     EXPECT_EQ(status(), "");
 
-    Kontrolka<QMenu>(okno.get(), "FileMenu")->popup(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Kontrolka<QMenu>(okno.get(), "FileMenu")));
-    for (auto [pozycja, tekst] : { std::pair { Kontrolka<QAction>(okno.get(), "OpenItem"), "Otworz plik" },
-             { Kontrolka<QAction>(okno.get(), "SaveItem"), "Zachowaj bieżący plik" },
-             { Kontrolka<QAction>(okno.get(), "ExitItem"), "Koniec programu" } }) {
-        Kontrolka<QMenu>(okno.get(), "FileMenu")->setActiveAction(pozycja);
+    // Menus opened as a user opens them: the access key, then the arrows.
+    okno->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(okno.get()));
+    auto otworz = [this](Qt::Key klawisz, const char* nazwa) {
+        QTest::keyClick(okno.get(), klawisz, Qt::AltModifier);
+        QMenu* menu = Kontrolka<QMenu>(okno.get(), nazwa);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000)) << nazwa;
+        return menu;
+    };
+    QMenu* pliki = otworz(Qt::Key_P, "FileMenu");
+    for (const char* tekst : { "Otworz plik", "Zachowaj bieżący plik", "Koniec programu" }) {
+        if (std::string(tekst) != "Otworz plik")
+            QTest::keyClick(pliki, Qt::Key_Down);
         EXPECT_EQ(status(), QString::fromUtf8(tekst));
     }
-    Kontrolka<QMenu>(okno.get(), "FileMenu")->hide();
-    EXPECT_EQ(status(), "");
+    QTest::keyClick(pliki, Qt::Key_Escape);
+    EXPECT_FALSE(pliki->isVisible());
+    EXPECT_EQ(status(), "") << "a closed menu, its title still highlighted";
+    QTest::keyClick(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu"), Qt::Key_Escape);
 
-    Kontrolka<QMenu>(okno.get(), "Edit1")->popup(QPoint(0, 0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Kontrolka<QMenu>(okno.get(), "Edit1")));
-    Kontrolka<QMenu>(okno.get(), "Edit1")->setActiveAction(Kontrolka<QAction>(okno.get(), "Nowytytul1"));
+    QMenu* dane = otworz(Qt::Key_D, "Edit1");
+    EXPECT_EQ(dane->activeAction(), Kontrolka<QAction>(okno.get(), "Nowytytul1"));
     EXPECT_EQ(status(), "");
-    Kontrolka<QMenu>(okno.get(), "Edit1")->hide();
+    QTest::keyClick(dane, Qt::Key_Escape);
+    QTest::keyClick(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu"), Qt::Key_Escape);
 
-    // A menu title highlighted in the menu bar has no hint either.
-    Kontrolka<QMenu>(okno.get(), "FileMenu")->popup(QPoint(0, 0));
-    Kontrolka<QMenu>(okno.get(), "FileMenu")->setActiveAction(Kontrolka<QAction>(okno.get(), "SaveItem"));
-    ASSERT_EQ(status(), "Zachowaj bieżący plik");
-    Kontrolka<QMenu>(okno.get(), "FileMenu")->hide();
-    QTest::mouseMove(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu"),
-        Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu")
-            ->actionGeometry(Kontrolka<QMenu>(okno.get(), "Help1")->menuAction())
-            .center());
+    // With the pointer: an item, then a menu title in the menu bar.
+    auto* pasek = Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu");
+    QTest::mouseClick(pasek, Qt::LeftButton, {}, pasek->actionGeometry(pliki->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([pliki] { return pliki->isVisible(); }, 2000));
+    QTest::mouseMove(pliki, pliki->actionGeometry(Kontrolka<QAction>(okno.get(), "SaveItem")).center());
+    EXPECT_EQ(status(), "Zachowaj bieżący plik");
+    QTest::mouseMove(pasek, pasek->actionGeometry(Kontrolka<QMenu>(okno.get(), "Help1")->menuAction()).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status().isEmpty(); }, 2000)) << "a menu title has no hint";
+    if (QWidget* otwarte = QApplication::activePopupWidget())
+        otwarte->close();
     EXPECT_EQ(status(), "");
 }
 
