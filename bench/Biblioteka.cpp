@@ -48,3 +48,12 @@ void Generuj_biblioteke(TKlasaAplikacji& app, long obiekty)
         app.pozycje.Wstaw(new TPozycja(static_cast<std::int32_t>(100000 + i), tytul, nullptr), 0);
     }
 }
+
+void Od_najnowszych(TKlasaAplikacji& app)
+{
+    app.tytuly.Sortuj(
+        [](TTytul* const* a, TTytul* const* b) { return (*b)->Podaj_identyfikator() - (*a)->Podaj_identyfikator(); });
+    app.pozycje.Sortuj([](TPozycja* const* a, TPozycja* const* b) {
+        return (*b)->Podaj_identyfikator() - (*a)->Podaj_identyfikator();
+    });
+}

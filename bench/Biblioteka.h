@@ -7,3 +7,7 @@
 // title; field lengths of real catalogues, Polish windows-1250 letters.
 // Built without the duplicate searches, which are measured on their own.
 void Generuj_biblioteke(TKlasaAplikacji& app, long obiekty);
+
+// Newest first, the order additions leave a collection in: where every
+// measured sort starts from.
+void Od_najnowszych(TKlasaAplikacji& app);

@@ -4,12 +4,15 @@
 // dialogs, and single additions; all measured in one run, medians printed
 // with their ratios. Usage: wolumat_bench [--smoke] [--runs N] [objects ...]
 // (default 10000 100000 1000000), or wolumat_bench --hostile [--runs N] [N]:
-// Open of files whose identifiers are chosen against ways of hashing an int.
+// Open of files whose identifiers are chosen against ways of hashing an int;
+// or wolumat_bench --devices [--runs N] [N]: each speed device against its
+// simpler version at N objects (default 1,000,000).
 // See bench/README.md.
 
 #include "Biblioteka.h"
 #include "Pomiary.h"
 #include "Sqlite.h"
+#include "Urzadzenia.h"
 #include "app/kartxform.h"
 #include "dialogs/wysks.h"
 #include "dialogs/wystyt.h"
@@ -152,13 +155,7 @@ std::pair<double, double> Zmierz_listy(long wiersze, int proby)
     };
     std::vector<double> t, k;
     for (int p = 0; p < proby; ++p) {
-        // Every run sorts from the order additions leave: newest first.
-        okno.Aplikacja().tytuly.Sortuj([](TTytul* const* a, TTytul* const* b) {
-            return (*b)->Podaj_identyfikator() - (*a)->Podaj_identyfikator();
-        });
-        okno.Aplikacja().pozycje.Sortuj([](TPozycja* const* a, TPozycja* const* b) {
-            return (*b)->Podaj_identyfikator() - (*a)->Podaj_identyfikator();
-        });
+        Od_najnowszych(okno.Aplikacja());
         t.push_back(otworz(tytuly));
         tytuly.hide();
         k.push_back(otworz(ksiazki));
@@ -176,6 +173,7 @@ int main(int argc, char** argv)
     int proby = 5;
     bool smoke = false;
     bool wrogie = false;
+    bool urzadzenia = false;
     std::vector<long> rozmiary;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -185,10 +183,13 @@ int main(int argc, char** argv)
             smoke = true;
         else if (a == "--hostile")
             wrogie = true;
+        else if (a == "--devices")
+            urzadzenia = true;
         else
             rozmiary.push_back(std::atol(argv[i]));
     }
     const long wrogie_n = smoke ? 10000 : rozmiary.empty() ? 131072 : rozmiary.front();
+    const long urzadzenia_n = smoke ? 10000 : rozmiary.empty() ? 1000000 : rozmiary.front();
     if (smoke) {
         rozmiary = { 10000 };
         proby = 1;
@@ -204,6 +205,15 @@ int main(int argc, char** argv)
 
     if (wrogie) {
         const int wynik = Zmierz_wrogie(wrogie_n, smoke ? 1 : proby);
+        std::filesystem::current_path("/");
+        std::filesystem::remove_all(wzor);
+        return wynik;
+    }
+
+    if (urzadzenia) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication qt(argc, argv);
+        const int wynik = Zmierz_urzadzenia(urzadzenia_n, smoke ? 1 : proby);
         std::filesystem::current_path("/");
         std::filesystem::remove_all(wzor);
         return wynik;

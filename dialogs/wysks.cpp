@@ -27,10 +27,7 @@ void TOKWysKsiazkiDlg::Wypelnij()
     pozycje = aplikacja ? &aplikacja->pozycje : nullptr;
     if (pozycje == nullptr)
         return;
-    // The order of Sortuj with Porownaj_pozycje, reached without chasing every
-    // element through memory at each comparison (bench/README.md, row
-    // "keyed sort of the books list").
-    pozycje->Sortuj_wedlug_klucza(Klucz_pozycji);
+    pozycje->Sortuj(Porownaj_pozycje);
     Siatka_tekstow& siatka = *ui->StringGrid1;
     Wypelnianie_siatki wypelnianie(siatka);
     Przygotuj_wiersze(siatka, pozycje->Podaj_liczbe(),

@@ -6,6 +6,7 @@
 #include "domain/Tekst.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 int Porownaj_liczby(std::int32_t a, std::int32_t b)
@@ -16,12 +17,12 @@ int Porownaj_liczby(std::int32_t a, std::int32_t b)
 
 int Porownaj_nazwe(const TTytul* tytul, const void* nazwa)
 {
-    return Porownaj_teksty(tytul->Podaj_nazwe(), static_cast<const char*>(nazwa));
+    return std::strcmp(tytul->Podaj_nazwe(), static_cast<const char*>(nazwa));
 }
 
 int Porownaj_ISBN(const TTytul* tytul, const void* isbn)
 {
-    return Porownaj_teksty(tytul->Podaj_ISBN(), static_cast<const char*>(isbn));
+    return std::strcmp(tytul->Podaj_ISBN(), static_cast<const char*>(isbn));
 }
 
 int Porownaj_numer(const TPozycja* pozycja, const void* numer)
@@ -31,7 +32,7 @@ int Porownaj_numer(const TPozycja* pozycja, const void* numer)
 
 int Porownaj_tytuly(TTytul* const* a, TTytul* const* b)
 {
-    return Porownaj_teksty((*a)->Podaj_nazwe(), (*b)->Podaj_nazwe());
+    return std::strcmp((*a)->Podaj_nazwe(), (*b)->Podaj_nazwe());
 }
 
 int Porownaj_pozycje(TPozycja* const* a, TPozycja* const* b)
@@ -48,9 +49,4 @@ std::array<std::uint64_t, 3> Klucz_tytulu(const TTytul* tytul)
     for (std::size_t i = 0; i < rozmiar_pola && nazwa[i] != 0; ++i)
         klucz[i / 8] |= std::uint64_t { nazwa[i] } << (8 * (7 - i % 8));
     return klucz;
-}
-
-std::int32_t Klucz_pozycji(const TPozycja* pozycja)
-{
-    return pozycja->Podaj_numer();
 }

@@ -16,8 +16,7 @@ int Porownaj_numer(const TPozycja* pozycja, const void* numer);
 int Porownaj_tytuly(TTytul* const* a, TTytul* const* b);
 int Porownaj_pozycje(TPozycja* const* a, TPozycja* const* b);
 
-// Keys that order as Porownaj_tytuly and Porownaj_pozycje do, for
+// The key that orders as Porownaj_tytuly does, for
 // TKol1::Sortuj_wedlug_klucza: a title's whole name field as three
-// big-endian words (bytes unsigned, zero after the end); a copy's number.
+// big-endian words (bytes unsigned, zero after the end).
 std::array<std::uint64_t, 3> Klucz_tytulu(const TTytul* tytul);
-std::int32_t Klucz_pozycji(const TPozycja* pozycja);

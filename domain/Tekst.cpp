@@ -13,14 +13,3 @@ void Kopiuj_do_pola(char (&pole)[rozmiar_pola], std::string_view tekst)
         pole[i] = tekst[i];
     pole[i] = '\0';
 }
-
-int Porownaj_teksty(const char* a, const char* b)
-{
-    const auto* x = reinterpret_cast<const unsigned char*>(a);
-    const auto* y = reinterpret_cast<const unsigned char*>(b);
-    while (*x != 0 && *x == *y) {
-        ++x;
-        ++y;
-    }
-    return static_cast<int>(*x) - static_cast<int>(*y);
-}

@@ -12,6 +12,3 @@ inline constexpr std::size_t rozmiar_pola = 20;
 // at the first line end (a field is one line of the data file).
 void Kopiuj_do_pola(char (&pole)[rozmiar_pola], const char* tekst);
 void Kopiuj_do_pola(char (&pole)[rozmiar_pola], std::string_view tekst);
-
-// Byte-wise comparison of zero-terminated texts, each byte taken unsigned.
-int Porownaj_teksty(const char* a, const char* b);

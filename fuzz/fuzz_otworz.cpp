@@ -115,7 +115,7 @@ public:
                 app.tytuly.Sortuj_wedlug_klucza(Klucz_tytulu);
                 break;
             case 3:
-                app.pozycje.Sortuj_wedlug_klucza(Klucz_pozycji);
+                app.pozycje.Sortuj(Porownaj_pozycje);
                 break;
             case 4:
                 Zachowaj_i_sprawdz();

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/Format_obiektow.h"
 
+#include <charconv>
 #include <limits>
+#include <optional>
+#include <system_error>
+#include <utility>
 
 namespace {
 bool Bialy(int znak)
@@ -14,21 +18,23 @@ bool Cyfra(int znak)
     return znak >= '0' && znak <= '9';
 }
 
-std::int32_t Nasyc(std::int64_t wartosc, bool ujemna)
+// An optional sign and digits at the very start of `tekst`: their value,
+// saturated to 32 bits, and the bytes they take; nothing without a digit.
+std::optional<std::pair<std::int32_t, std::size_t>> Liczba_na_poczatku(std::string_view tekst)
 {
-    const std::int64_t ze_znakiem = ujemna ? -wartosc : wartosc;
-    if (ze_znakiem > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (ze_znakiem < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(ze_znakiem);
-}
-
-// Adds a digit to a magnitude that stops growing once it is past 32 bits.
-void Dopisz_cyfre(std::int64_t& wartosc, int cyfra)
-{
-    if (wartosc <= std::int64_t { 1 } << 32)
-        wartosc = wartosc * 10 + (cyfra - '0');
+    const bool znak = !tekst.empty() && (tekst[0] == '-' || tekst[0] == '+');
+    const bool ujemna = znak && tekst[0] == '-';
+    std::size_t koniec = znak ? 1 : 0;
+    while (koniec < tekst.size() && Cyfra(tekst[koniec]))
+        ++koniec;
+    if (koniec == (znak ? 1u : 0u))
+        return std::nullopt;
+    // from_chars takes a minus but no plus.
+    std::int32_t wartosc = 0;
+    const char* od = tekst.data() + (znak && !ujemna ? 1 : 0);
+    if (std::from_chars(od, tekst.data() + koniec, wartosc).ec == std::errc::result_out_of_range)
+        wartosc = ujemna ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
+    return std::pair { wartosc, koniec };
 }
 } // namespace
 
@@ -37,13 +43,8 @@ std::int32_t Liczba_z_poczatku(std::string_view tekst)
     std::size_t i = 0;
     while (i < tekst.size() && Bialy(static_cast<unsigned char>(tekst[i])))
         ++i;
-    bool ujemna = false;
-    if (i < tekst.size() && (tekst[i] == '-' || tekst[i] == '+'))
-        ujemna = tekst[i++] == '-';
-    std::int64_t wartosc = 0;
-    for (; i < tekst.size() && Cyfra(tekst[i]); ++i)
-        Dopisz_cyfre(wartosc, tekst[i]);
-    return Nasyc(wartosc, ujemna);
+    const auto liczba = Liczba_na_poczatku(tekst.substr(i));
+    return liczba ? liczba->first : 0;
 }
 
 bool Format_obiektow::Czytaj_klucz(Strumien_wejsciowy& s, std::string_view klucz)
@@ -115,17 +116,13 @@ void Format_obiektow::Czytaj_liczbe_pola(Strumien_wejsciowy& s, std::int32_t& ce
         s.Ustaw_zly();
         return;
     }
-    bool ujemna = false;
-    if (s.Podejrzyj() == '-' || s.Podejrzyj() == '+')
-        ujemna = s.Pobierz() == '-';
-    if (!Cyfra(s.Podejrzyj())) {
+    const auto liczba = Liczba_na_poczatku(s.Reszta());
+    if (!liczba) {
         s.Pomin_linie();
         return;
     }
-    std::int64_t wartosc = 0;
-    while (Cyfra(s.Podejrzyj()))
-        Dopisz_cyfre(wartosc, s.Pobierz());
-    cel = Nasyc(wartosc, ujemna);
+    cel = liczba->first;
+    s.Ustaw_pozycje(s.Pozycja() + liczba->second);
     s.Pobierz();
 }
 

@@ -19,10 +19,9 @@ const std::uint64_t Indeks_identyfikatorow::ziarno = Losowe_ziarno();
 Indeks_identyfikatorow::Miejsca Indeks_identyfikatorow::Znajdz_miejsca(std::int32_t id) const
 {
     Miejsca m;
-    const std::uint64_t skrot = Skrot_serii(id);
-    const std::size_t kubelki = sloty.size() / seria;
-    for (std::size_t k = 0; k < kubelki; ++k) {
-        const std::size_t i = Miejsce(id, skrot, k, kubelki);
+    const std::uint64_t skrot = Skrot(id);
+    for (std::size_t k = 0; k < sloty.size(); ++k) {
+        const std::size_t i = Miejsce(skrot, k, sloty.size());
         const Slot& s = sloty[i];
         if (s.kod_klasy == pusty) {
             m.wolne = i;
@@ -44,17 +43,12 @@ PDC_Obiekt* Indeks_identyfikatorow::Posiadacz(std::int32_t id) const
 
 Indeks_identyfikatorow::Slot& Indeks_identyfikatorow::Nowy_slot(std::int32_t id)
 {
-    // At most two thirds full, so that probes stay short.
+    // At most two thirds full, so that probes stay short and a free place
+    // is always found.
     if (Za_pelny(zajete + 1, sloty.size()))
-        Przebuduj(sloty.empty() ? seria : 2 * sloty.size());
-    for (;;) {
-        if (const std::size_t wolne = Znajdz_miejsca(id).wolne; wolne != brak) {
-            ++zajete;
-            return sloty[wolne];
-        }
-        // Every place of this identifier is taken: only in a small table.
-        Przebuduj(2 * sloty.size());
-    }
+        Przebuduj(sloty.empty() ? najmniejszy : 2 * sloty.size());
+    ++zajete;
+    return sloty[Znajdz_miejsca(id).wolne];
 }
 
 bool Indeks_identyfikatorow::Wpisz(std::int32_t id, Wpis wpis)
@@ -63,10 +57,9 @@ bool Indeks_identyfikatorow::Wpisz(std::int32_t id, Wpis wpis)
         wpis.kod_klasy = posiadanie + 1; // a code no class has either, but no mark
     // The listed slot comes first in the identifier's places: one probe
     // finds it, or finds the place for it.
-    const std::uint64_t skrot = Skrot_serii(id);
-    const std::size_t kubelki = sloty.size() / seria;
-    for (std::size_t k = 0; k < kubelki; ++k) {
-        Slot& s = sloty[Miejsce(id, skrot, k, kubelki)];
+    const std::uint64_t skrot = Skrot(id);
+    for (std::size_t k = 0; k < sloty.size(); ++k) {
+        Slot& s = sloty[Miejsce(skrot, k, sloty.size())];
         if (s.id == id && s.kod_klasy != pusty && s.kod_klasy != posiadanie)
             return false;
         if (s.kod_klasy == pusty && !Za_pelny(zajete + 1, sloty.size())) {
@@ -92,23 +85,9 @@ void Indeks_identyfikatorow::Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiek
         Nowy_slot(id) = { id, posiadanie, obiekt };
 }
 
-bool Indeks_identyfikatorow::Umiesc(std::vector<Slot>& w, const Slot& slot)
-{
-    const std::uint64_t skrot = Skrot_serii(slot.id);
-    const std::size_t kubelki = w.size() / seria;
-    for (std::size_t k = 0; k < kubelki; ++k) {
-        Slot& s = w[Miejsce(slot.id, skrot, k, kubelki)];
-        if (s.kod_klasy == pusty) {
-            s = slot;
-            return true;
-        }
-    }
-    return false;
-}
-
 void Indeks_identyfikatorow::Zarezerwuj(std::size_t n)
 {
-    std::size_t rozmiar = sloty.empty() ? seria : sloty.size();
+    std::size_t rozmiar = sloty.empty() ? najmniejszy : sloty.size();
     while (Za_pelny(n, rozmiar))
         rozmiar *= 2;
     if (rozmiar != sloty.size())
@@ -117,30 +96,29 @@ void Indeks_identyfikatorow::Zarezerwuj(std::size_t n)
 
 void Indeks_identyfikatorow::Przebuduj(std::size_t rozmiar)
 {
-    for (;; rozmiar *= 2) {
-        std::vector<Slot> nowe(rozmiar);
-        bool wszystkie = true;
-        for (const Slot& s : sloty)
-            if (s.kod_klasy != pusty && !(wszystkie = Umiesc(nowe, s)))
-                break;
-        if (wszystkie) {
-            sloty.swap(nowe);
-            return;
-        }
+    std::vector<Slot> nowe(rozmiar);
+    for (const Slot& slot : sloty) {
+        if (slot.kod_klasy == pusty)
+            continue;
+        const std::uint64_t skrot = Skrot(slot.id);
+        std::size_t k = 0;
+        while (nowe[Miejsce(skrot, k, rozmiar)].kod_klasy != pusty)
+            ++k;
+        nowe[Miejsce(skrot, k, rozmiar)] = slot;
     }
+    sloty.swap(nowe);
 }
 
 Indeks_identyfikatorow::Dlugosci Indeks_identyfikatorow::Dlugosci_szukania() const
 {
     Dlugosci d;
-    const std::size_t kubelki = sloty.size() / seria;
     for (std::size_t i = 0; i < sloty.size(); ++i) {
         const Slot& s = sloty[i];
         if (s.kod_klasy == pusty)
             continue;
-        const std::uint64_t skrot = Skrot_serii(s.id);
+        const std::uint64_t skrot = Skrot(s.id);
         std::size_t dlugosc = 1;
-        while (Miejsce(s.id, skrot, dlugosc - 1, kubelki) != i)
+        while (Miejsce(skrot, dlugosc - 1, sloty.size()) != i)
             ++dlugosc;
         d.najdluzsza = std::max(d.najdluzsza, dlugosc);
         d.suma += dlugosc;

@@ -16,9 +16,8 @@ class PDC_Obiekt;
 // it now (or that none does). Places are chosen by a mixer keyed with a seed
 // drawn once per run, so no file can choose identifiers that pile up: a
 // lookup stays a few probes on any input, and output never depends on the
-// seed. Runs of consecutive identifiers share a bucket, which keeps Save and
-// Open faster than a plain hash keyed the same way (bench/README.md, row
-// "identifier index: runs share a bucket").
+// seed. One flat table instead of std::unordered_map buys 29 % of Open at a
+// million objects (bench/README.md, row "identifier index").
 class Indeks_identyfikatorow {
 public:
     struct Wpis {
@@ -29,10 +28,9 @@ public:
     // The entry listed under the identifier; kod_klasy is `pusty` when none is.
     Wpis Wpisany(std::int32_t id) const
     {
-        const std::uint64_t skrot = Skrot_serii(id);
-        const std::size_t kubelki = sloty.size() / seria;
-        for (std::size_t k = 0; k < kubelki; ++k) {
-            const Slot& s = sloty[Miejsce(id, skrot, k, kubelki)];
+        const std::uint64_t skrot = Skrot(id);
+        for (std::size_t k = 0; k < sloty.size(); ++k) {
+            const Slot& s = sloty[Miejsce(skrot, k, sloty.size())];
             if (s.kod_klasy == pusty)
                 break;
             if (s.id == id && s.kod_klasy != posiadanie)
@@ -84,19 +82,13 @@ private:
     };
     Miejsca Znajdz_miejsca(std::int32_t id) const;
 
-    // Slots come in buckets of 256. The identifiers of one run of 256
-    // consecutive ones (what a file mostly holds) share a bucket, so that
-    // filling walks memory in order; a seeded multiply–xorshift finaliser
-    // of the run chooses the bucket and how the run is rotated in it, so
-    // which runs meet is chance, whatever the file. An identifier whose
-    // place is taken tries further buckets, triangular steps apart, at the
-    // same place in each; a lookup stops at an empty place.
-    static constexpr unsigned bity_serii = 8;
-    static constexpr std::size_t seria = std::size_t { 1 } << bity_serii;
-
-    static std::uint64_t Skrot_serii(std::int32_t id)
+    // A seeded multiply–xorshift finaliser of the identifier chooses its
+    // first place, so which identifiers meet is chance, whatever the file.
+    // A taken place sends it on in triangular steps, which in a table of a
+    // power of two visit every place; a lookup stops at an empty place.
+    static std::uint64_t Skrot(std::int32_t id)
     {
-        std::uint64_t x = (static_cast<std::uint32_t>(id) >> bity_serii) ^ ziarno;
+        std::uint64_t x = static_cast<std::uint32_t>(id) ^ ziarno;
         x ^= x >> 33;
         x *= 0xFF51AFD7ED558CCDull;
         x ^= x >> 33;
@@ -104,21 +96,18 @@ private:
         x ^= x >> 33;
         return x;
     }
-    // The k-th place the identifier may take in a table of `kubelki` buckets.
-    static std::size_t Miejsce(std::int32_t id, std::uint64_t skrot, std::size_t k, std::size_t kubelki)
+    // The k-th place the identifier may take in a table of `rozmiar` slots.
+    static std::size_t Miejsce(std::uint64_t skrot, std::size_t k, std::size_t rozmiar)
     {
-        const std::size_t kubelek = (static_cast<std::size_t>(skrot) + k * (k + 1) / 2) & (kubelki - 1);
-        const std::size_t w_kubelku = (static_cast<std::uint32_t>(id) + (skrot >> 32)) & (seria - 1);
-        return kubelek * seria + w_kubelku;
+        return (static_cast<std::size_t>(skrot) + k * (k + 1) / 2) & (rozmiar - 1);
     }
 
     // A free place for a new slot of the identifier, the table grown first
     // where it must.
     Slot& Nowy_slot(std::int32_t id);
-    // Places a slot where a lookup finds it; false when its places are all taken.
-    static bool Umiesc(std::vector<Slot>& w, const Slot& slot);
 
     static bool Za_pelny(std::size_t wpisy, std::size_t sloty) { return 3 * wpisy > 2 * sloty; }
+    static constexpr std::size_t najmniejszy = 16;
     void Przebuduj(std::size_t rozmiar);
 
     static const std::uint64_t ziarno;

@@ -48,6 +48,8 @@ public:
     void Wyczysc() { zly = false; }
     void Ustaw_zly() { zly = true; }
     bool Na_koncu() const { return poz >= rozmiar; }
+    // What is left to read, without reading it.
+    std::string_view Reszta() const { return { dane.get() + poz, rozmiar - poz }; }
 
     // Takes at most `najwiecej` bytes up to, not including, `ogranicznik`.
     std::string_view Pobierz_do(char ogranicznik, std::size_t najwiecej);

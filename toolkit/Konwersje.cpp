@@ -3,30 +3,13 @@
 
 #include "toolkit/Obsluga_bledow.h"
 
-#include <limits>
-
 std::int32_t Na_liczbe(const QString& tekst)
 {
-    const QString obciety = tekst.trimmed();
-    qsizetype i = 0;
-    const bool ujemna = i < obciety.size() && obciety[i] == u'-';
-    if (i < obciety.size() && (obciety[i] == u'-' || obciety[i] == u'+'))
-        ++i;
-    std::int64_t wartosc = 0;
-    const std::int64_t granica = ujemna ? -std::int64_t { std::numeric_limits<std::int32_t>::min() }
-                                        : std::int64_t { std::numeric_limits<std::int32_t>::max() };
-    bool poprawna = i < obciety.size();
-    for (; poprawna && i < obciety.size(); ++i) {
-        const char16_t znak = obciety[i].unicode();
-        poprawna = znak >= u'0' && znak <= u'9';
-        wartosc = wartosc * 10 + (znak - u'0');
-        poprawna = poprawna && wartosc <= granica;
-    }
-    if (!poprawna) {
-        const QString komunikat = QStringLiteral("„%1” nie jest poprawną liczbą całkowitą").arg(tekst);
-        throw Blad_konwersji(komunikat.toStdString());
-    }
-    return static_cast<std::int32_t>(ujemna ? -wartosc : wartosc);
+    bool poprawna = false;
+    const int wartosc = tekst.trimmed().toInt(&poprawna);
+    if (!poprawna)
+        throw Blad_konwersji(QStringLiteral("„%1” nie jest poprawną liczbą całkowitą").arg(tekst).toStdString());
+    return wartosc;
 }
 
 Kodowanie::Kodowanie(const char* nazwa_)

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -74,15 +77,47 @@ TEST_F(Tokeny, ValuesStopAtTheNextKeyAndAtSeventyNineBytes)
     EXPECT_EQ(f.Czytaj_wartosc(s), std::string(21, 'a'));
 }
 
+// Field blocks' numbers read as the leading integer does; one that is no
+// number leaves the field as it was, and reading resumes at the next line.
+struct Format_pol : Format_obiektow {
+    using Format_obiektow::Czytaj_liczbe_pola;
+};
+
 TEST_F(Tokeny, NumbersFollowTheLeadingIntegerRuleAndSaturate)
 {
-    EXPECT_EQ(Liczba_z_poczatku(" \t-12abc"), -12);
-    EXPECT_EQ(Liczba_z_poczatku("+7"), 7);
-    EXPECT_EQ(Liczba_z_poczatku("abc"), 0);
+    constexpr std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t min = std::numeric_limits<std::int32_t>::min();
+    struct Liczba {
+        const char* tekst;
+        std::int32_t z_poczatku;
+        std::optional<std::int32_t> w_polu; // nothing: the field keeps its value
+    };
+    const Liczba liczby[] = {
+        { " \t-12", -12, -12 },
+        { "+7", 7, 7 },
+        { "007", 7, 7 },
+        { "abc", 0, std::nullopt },
+        { "-", 0, std::nullopt },
+        { "+-5", 0, std::nullopt },
+        { "- 5", 0, std::nullopt },
+        { "2147483647", max, max },
+        { "2147483648", max, max },
+        { "-2147483648", min, min },
+        { "-99999999999999999999999", min, min },
+        { "+99999999999999999999999", max, max },
+    };
+    for (const Liczba& l : liczby) {
+        EXPECT_EQ(Liczba_z_poczatku(l.tekst), l.z_poczatku) << l.tekst;
+        Strumien_wejsciowy s(std::string(l.tekst) + "\n42\n");
+        std::int32_t pole = 99, nastepne = 0;
+        Format_pol().Czytaj_liczbe_pola(s, pole);
+        Format_pol().Czytaj_liczbe_pola(s, nastepne);
+        EXPECT_EQ(pole, l.w_polu.value_or(99)) << l.tekst;
+        EXPECT_EQ(nastepne, 42) << l.tekst << ": the next line";
+        EXPECT_FALSE(s.Zly()) << l.tekst;
+    }
     EXPECT_EQ(Liczba_z_poczatku(""), 0);
-    EXPECT_EQ(Liczba_z_poczatku("2147483647"), 2147483647);
-    EXPECT_EQ(Liczba_z_poczatku("2147483648"), 2147483647);
-    EXPECT_EQ(Liczba_z_poczatku("-99999999999999999999999"), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(Liczba_z_poczatku("-12abc"), -12);
     Strumien_wejsciowy s("<Kod_klasy>x\n<id>3");
     EXPECT_EQ(f.Czytaj_liczbe(s, "Kod_klasy"), 0);
     EXPECT_EQ(f.Czytaj_liczbe(s, "id"), 3);
@@ -101,12 +136,10 @@ TEST(Strumien, CrLfReadsAsOneNewlineAndLoneCrStays)
             wynik += static_cast<char>(z);
         return wynik;
     };
-    EXPECT_EQ(Tresc("a\r\r\nb\rc\r\n\r"), "a\r\nb\rc\n\r");
-    EXPECT_EQ(Tresc("\r\n\r\n"), "\n\n");
-    EXPECT_EQ(Tresc("bez"), "bez");
-    EXPECT_EQ(Tresc("\r"), "\r");
-    EXPECT_EQ(Tresc(""), "");
-    EXPECT_EQ(Tresc("x\ny\r\nz"), "x\ny\nz");
+    const std::pair<const char*, const char*> tresci[] = { { "a\r\r\nb\rc\r\n\r", "a\r\nb\rc\n\r" },
+        { "\r\n\r\n", "\n\n" }, { "bez", "bez" }, { "\r", "\r" }, { "", "" }, { "x\ny\r\nz", "x\ny\nz" } };
+    for (const auto& [na_dysku, odczytane] : tresci)
+        EXPECT_EQ(Tresc(na_dysku), odczytane) << na_dysku;
 }
 
 } // namespace

@@ -19,15 +19,23 @@ std::string Komunikat_bledu(const QString& tekst)
 
 TEST(Konwersje, NumbersTakeBlanksSignAndDigitsWithin32Bits)
 {
-    EXPECT_EQ(Na_liczbe(" 42 "), 42);
-    EXPECT_EQ(Na_liczbe("-5"), -5);
-    EXPECT_EQ(Na_liczbe("+0"), 0);
-    EXPECT_EQ(Na_liczbe("2147483647"), 2147483647);
-    EXPECT_EQ(Na_liczbe("-2147483648"), -2147483647 - 1);
-    for (const char* zly :
-        { "abc", "2147483648", "-2147483649", "1 2", "0x10", "-", "", "12a", "99999999999999999999" })
-        EXPECT_THROW(Na_liczbe(QString::fromUtf8(zly)), Blad_konwersji) << zly;
-    EXPECT_EQ(Komunikat_bledu("x1"), "„x1” nie jest poprawną liczbą całkowitą");
+    const std::pair<const char*, std::int32_t> dobre[]
+        = { { " 42 ", 42 }, { "-5", -5 }, { "+0", 0 }, { "007", 7 }, { "\t12\n", 12 },
+              { "\u00A0"
+                "9\u2003",
+                  9 },
+              { "2147483647", 2147483647 }, { "-2147483648", -2147483647 - 1 } };
+    for (const auto& [tekst, liczba] : dobre) {
+        EXPECT_EQ(Komunikat_bledu(QString::fromUtf8(tekst)), "(nothing raised)") << tekst;
+        EXPECT_EQ(Na_liczbe(QString::fromUtf8(tekst)), liczba) << tekst;
+    }
+    // Non-ASCII digits (Arabic-Indic, full-width, Devanagari) are no number
+    // here, nor are group separators, exponents or other bases.
+    for (const char* zly : { "abc", "2147483648", "-2147483649", "1 2", "0x10", "-", "+", "", " ", "12a", "+-5",
+             "99999999999999999999", "1,000", "1.0", "1e3", "\u0661\u0662", "\uFF11\uFF12", "\u0967", "\u00B2" })
+        EXPECT_EQ(
+            Komunikat_bledu(QString::fromUtf8(zly)), "„" + std::string(zly) + "” nie jest poprawną liczbą całkowitą")
+            << zly;
 }
 
 TEST(Konwersje, PolishLettersCrossAsWindows1250)

@@ -4,6 +4,7 @@
 #include "toolkit/Obsluga_bledow.h"
 #include "toolkit/Siatka_tekstow.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -43,29 +44,41 @@ Okna_testowe::~Okna_testowe()
     Obsluga_bledow::Przechwytuj(nullptr);
 }
 
-void Okna_testowe::Gdy_otwarty(std::function<void(QDialog*)> dzialanie)
+void Okna_testowe::Gdy_otwarty(QDialog* oczekiwany, std::function<void(QDialog*)> dzialanie)
 {
     ++czekajace;
     auto* czasomierz = new QTimer(okno.get());
     czasomierz->setInterval(5);
-    QObject::connect(czasomierz, &QTimer::timeout, czasomierz, [this, czasomierz, dzialanie = std::move(dzialanie)] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible())
-            return;
-        czasomierz->stop();
-        czasomierz->deleteLater();
-        --czekajace;
-        dzialanie(dialog);
-        // Whatever the action left open is closed, so no test can hang.
-        if (dialog->isVisible())
-            dialog->reject();
-    });
+    QElapsedTimer od_startu;
+    od_startu.start();
+    QObject::connect(czasomierz, &QTimer::timeout, czasomierz,
+        [this, czasomierz, oczekiwany, od_startu, dzialanie = std::move(dzialanie)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            const bool otwarty = dialog != nullptr && dialog->isVisible();
+            if (!otwarty && od_startu.elapsed() < 10000)
+                return;
+            czasomierz->stop();
+            czasomierz->deleteLater();
+            --czekajace;
+            if (!otwarty) {
+                ADD_FAILURE() << "no dialog opened within 10 s; expected " << oczekiwany->objectName().toStdString();
+                return;
+            }
+            if (dialog != oczekiwany)
+                ADD_FAILURE() << "dialog " << dialog->objectName().toStdString() << " opened, expected "
+                              << oczekiwany->objectName().toStdString();
+            else
+                dzialanie(dialog);
+            // Whatever the action left open is closed, so no test can hang.
+            if (dialog->isVisible())
+                dialog->reject();
+        });
     czasomierz->start();
 }
 
 void Okna_testowe::Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn)
 {
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), nazwa);
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), autor);
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), isbn);
@@ -76,7 +89,7 @@ void Okna_testowe::Nowy_tytul(const QString& nazwa, const QString& autor, const 
 
 void Okna_testowe::Nowa_ksiazka(const QString& numer, const QString& tytul)
 {
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(nowa_ksiazka, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"), numer);
         Wpisz(Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul"), tytul);
         QTest::keyClick(d, Qt::Key_Return);
@@ -101,7 +114,7 @@ std::vector<QString> Wiersze(const Siatka_tekstow* siatka)
 std::vector<QString> Okna_testowe::Lista(QAction* polecenie, const Siatka_tekstow* siatka, Qt::Key zamkniecie)
 {
     std::vector<QString> wiersze;
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(qobject_cast<QDialog*>(siatka->window()), [&](QDialog* d) {
         EXPECT_TRUE(siatka->isVisible()) << "a list shows its grid";
         wiersze = Wiersze(siatka);
         QTest::keyClick(d, zamkniecie);

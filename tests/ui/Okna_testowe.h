@@ -59,8 +59,10 @@ protected:
     TKlasaAplikacji& App() { return okno->Aplikacja(); }
 
     // Runs `dzialanie` on the next modal dialog once it is shown, then lets
-    // the test's call that opened it return when the dialog closes.
-    void Gdy_otwarty(std::function<void(QDialog*)> dzialanie);
+    // the test's call that opened it return when the dialog closes. Another
+    // dialog than `oczekiwany`, or none within ten seconds, fails the test;
+    // a dialog left open is closed.
+    void Gdy_otwarty(QDialog* oczekiwany, std::function<void(QDialog*)> dzialanie);
 
     // The New title command with the three texts typed, confirmed with Enter.
     void Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn);

@@ -30,7 +30,7 @@ TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
     Nowy_tytul("Tytul", "Autor", "");
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
 
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), "Tytul");
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), "Autor");
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), "1");
@@ -49,7 +49,7 @@ TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
 TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
 {
     Nowy_tytul("Lalka", "Prus", "2");
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
         EXPECT_EQ(d, nowy_tytul);
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->text().isEmpty());
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowy_tytul, "edytautor")->text().isEmpty());
@@ -62,7 +62,7 @@ TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
     EXPECT_STREQ(nowy_tytul->nazwa, "Lalka");
 
     Nowa_ksiazka("3", "Lalka");
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(nowa_ksiazka, [&](QDialog* d) {
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum")->text().isEmpty());
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul")->text().isEmpty());
         EXPECT_EQ(d->focusWidget(), Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"));
@@ -134,7 +134,7 @@ TEST_F(Dialogi, CopyWithoutTitleShowsEmptyTitleCells)
 
 TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
 {
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), QStringLiteral("Żółw日"));
         EXPECT_EQ(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->text(), QStringLiteral("Żółw"));
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), QString(30, u'x'));
@@ -181,7 +181,7 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
     for (const Wklejenie& w : wklejenia) {
         const bool tytul = nowy_tytul->findChild<QLineEdit*>(w.pole) != nullptr;
         QDialog* dialog = tytul ? static_cast<QDialog*>(nowy_tytul) : static_cast<QDialog*>(nowa_ksiazka);
-        Gdy_otwarty([&](QDialog* d) {
+        Gdy_otwarty(dialog, [&](QDialog* d) {
             for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {
                 if (pole->objectName() != QLatin1String(w.pole)) {
                     Wpisz(pole, pole->objectName() == "edytnum" ? "1" : "x");
@@ -223,13 +223,13 @@ TEST_F(Dialogi, HeldKeysRunOnceAndCancelledTextStaysGone)
 
     for (auto [dialog, polecenie] : { std::pair<QDialog*, const char*> { nowy_tytul, "Nowytytul1" },
              std::pair<QDialog*, const char*> { nowa_ksiazka, "Nowaksiazka1" } }) {
-        Gdy_otwarty([&](QDialog* d) {
+        Gdy_otwarty(dialog, [&](QDialog* d) {
             for (QLineEdit* pole : dialog->findChildren<QLineEdit*>())
                 Wpisz(pole, "12");
             QTest::keyClick(d, Qt::Key_Escape);
         });
         Kontrolka<QAction>(okno.get(), polecenie)->trigger();
-        Gdy_otwarty([&](QDialog*) {
+        Gdy_otwarty(dialog, [&](QDialog*) {
             for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {
                 pole->setFocus();
                 QTest::keySequence(pole, QKeySequence::Undo);

@@ -81,7 +81,7 @@ TEST_F(Dostepnosc, GridColumnsAreNamedByTheirFirstRow)
     Nowy_tytul("Lalka", "Prus", "83-1");
     Nowa_ksiazka("7", "Lalka");
     for (const auto& [dialog, naglowki] : listy) {
-        Gdy_otwarty([&](QDialog*) {
+        Gdy_otwarty(dialog, [&](QDialog*) {
             auto* siatka = Kontrolka<Siatka_tekstow>(dialog, "StringGrid1");
             QAccessibleTableInterface* tabela = QAccessible::queryAccessibleInterface(siatka)->tableInterface();
             ASSERT_NE(tabela, nullptr);
@@ -106,7 +106,7 @@ TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
     Nowy_tytul("B", "b", "2");
     Nowy_tytul("A", "a", "1");
     int wiersz = -1;
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(tytuly, [&](QDialog* d) {
         // Tab from the buttons reaches the grid; arrows move through it.
         QWidget* w = Kontrolka<QPushButton>(tytuly, "OKBtn");
         for (int i = 0; i < 4 && w != Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"); ++i)
@@ -124,7 +124,7 @@ TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
     Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
     EXPECT_EQ(wiersz, 2);
 
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(o_programie, [&](QDialog* d) {
         QTest::keyClick(d, Qt::Key_Escape);
         EXPECT_FALSE(d->isVisible()) << "Esc closes the About box";
     });

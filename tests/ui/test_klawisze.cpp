@@ -43,30 +43,32 @@ const Nacisniecia nawykowe[] = {
 
 TEST_F(Klawisze, NoStrayKeyOnTheMainWindowRunsACommand)
 {
-    auto zamknij = [this](Qt::Key klawisz) { Gdy_otwarty([klawisz](QDialog* d) { QTest::keyClick(d, klawisz); }); };
+    auto zamknij = [this](QDialog* dialog, Qt::Key klawisz) {
+        Gdy_otwarty(dialog, [klawisz](QDialog* d) { QTest::keyClick(d, klawisz); });
+    };
     // Where the main window stands when a hand reaches for the keyboard.
     const std::vector<std::pair<const char*, std::function<void()>>> chwile = {
         { "right after start-up", [] {} },
         { "after OK in New title", [this] { Nowy_tytul("Lalka", "Prus", "83-1"); } },
         { "after Esc in New title",
             [&] {
-                zamknij(Qt::Key_Escape);
+                zamknij(nowy_tytul, Qt::Key_Escape);
                 Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
             } },
         { "after OK in New book", [this] { Nowa_ksiazka("7", "Lalka"); } },
         { "after Esc in New book",
             [&] {
-                zamknij(Qt::Key_Escape);
+                zamknij(nowa_ksiazka, Qt::Key_Escape);
                 Kontrolka<QAction>(okno.get(), "Nowaksiazka1")->trigger();
             } },
         { "after OK in About",
             [&] {
-                zamknij(Qt::Key_Return);
+                zamknij(o_programie, Qt::Key_Return);
                 Kontrolka<QAction>(okno.get(), "About1")->trigger();
             } },
         { "after Esc in About",
             [&] {
-                zamknij(Qt::Key_Escape);
+                zamknij(o_programie, Qt::Key_Escape);
                 Kontrolka<QAction>(okno.get(), "About1")->trigger();
             } },
         { "after the titles list", [this] { Lista_tytulow(); } },

@@ -40,7 +40,7 @@ TEST_F(Listy, ClippedCellsShowTheirWholeTextAsATooltip)
 {
     Nowy_tytul("Pan Tadeusz", "Żółkiewski", "83-1");
     Nowy_tytul("Lalka", "Prus", "83-2");
-    Gdy_otwarty([&](QDialog*) {
+    Gdy_otwarty(tytuly, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         const int pan = Wiersz(siatka, 1, "Pan Tadeusz");
         const int lalka = Wiersz(siatka, 1, "Lalka");
@@ -71,7 +71,7 @@ TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
     Nowy_tytul("Lalka", "Prus", "83-2");
     Nowy_tytul("Quo vadis", "Sienkiewicz", "83-3");
     Nowa_ksiazka("7", "Łódź nocą");
-    Gdy_otwarty([&](QDialog*) {
+    Gdy_otwarty(tytuly, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         siatka->setFocus();
         siatka->setCurrentIndex(siatka->model()->index(2, 2));
@@ -90,7 +90,7 @@ TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
     });
     Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
 
-    Gdy_otwarty([&](QDialog*) {
+    Gdy_otwarty(ksiazki, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1");
         siatka->setFocus();
         siatka->setCurrentIndex(siatka->model()->index(1, 0));
@@ -126,7 +126,7 @@ TEST_F(Listy, CopyTakesWhatIsHighlightedAfterEveryKeyThatMoves)
             "4\tEmancypantki\tA\tEmancypantki\n5\tFerdydurke\tA\tFerdydurke\n" },
         { Qt::Key_E, Qt::NoModifier, "4\tEmancypantki\tA\tEmancypantki\n" },
     };
-    Gdy_otwarty([&](QDialog*) {
+    Gdy_otwarty(tytuly, [&](QDialog*) {
         for (const Krok& krok : kroki) {
             QApplication::clipboard()->clear();
             QTest::keyClick(QApplication::focusWidget(), krok.klawisz, krok.modyfikatory);
@@ -145,7 +145,7 @@ TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
     for (const char* numer : { "120", "5", "12", "7" })
         Nowa_ksiazka(numer, "Lalka");
     const int przerwa = QApplication::keyboardInputInterval() + 100;
-    Gdy_otwarty([&](QDialog*) {
+    Gdy_otwarty(tytuly, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         siatka->setFocus();
         Wpisz(siatka, "Og");
@@ -159,7 +159,7 @@ TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
     });
     Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
 
-    Gdy_otwarty([&](QDialog*) {
+    Gdy_otwarty(ksiazki, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1");
         siatka->setFocus();
         Wpisz(siatka, "12");
@@ -190,7 +190,7 @@ TEST_F(Listy, EachListOpensWithTheKeyboardOnTheFirstRow)
             QTest::keyClick(cel, klawisz);
     };
     auto sprawdz = [&](const Lista& lista, int wiersz) {
-        Gdy_otwarty([&](QDialog* d) {
+        Gdy_otwarty(lista.dialog, [&](QDialog* d) {
             auto* siatka = Kontrolka<Siatka_tekstow>(lista.dialog, "StringGrid1");
             EXPECT_EQ(QApplication::focusWidget(), siatka) << lista.polecenie;
             EXPECT_EQ(siatka->currentIndex().row(), wiersz) << lista.polecenie;

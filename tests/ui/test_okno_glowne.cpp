@@ -187,7 +187,7 @@ TEST_F(Okno_glowne, FailingCommandShowsMessageAndProgramGoesOn)
 TEST_F(Okno_glowne, AboutBoxOpensModallyWithOkFocusedAndDefault)
 {
     bool sprawdzone = false;
-    Gdy_otwarty([&](QDialog* d) {
+    Gdy_otwarty(o_programie, [&](QDialog* d) {
         EXPECT_EQ(d, o_programie);
         EXPECT_EQ(d->windowTitle(), "O programie");
         EXPECT_EQ(Kontrolka<QLabel>(o_programie, "Nazwa")->text(), "Nazwa programu: Wolumat");

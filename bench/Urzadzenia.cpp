@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Urzadzenia.h"
+
+#include "Biblioteka.h"
+#include "Pomiary.h"
+#include "app/kartxform.h"
+#include "dialogs/wystyt.h"
+#include "domain/Porownania.h"
+#include "persistence/Deskryptor.h"
+#include "persistence/Indeks_identyfikatorow.h"
+#include "persistence/Mapa_kartx.h"
+#include "persistence/Strumien_wyjsciowy.h"
+#include "persistence/Tablica_obiektow.h"
+
+#include <QTest>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <initializer_list>
+#include <random>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+// What the index holds after Open: every entry of the table, and the title
+// that each copy names.
+struct Praca_indeksu {
+    std::vector<std::pair<std::int32_t, Indeks_identyfikatorow::Wpis>> wpisy;
+    std::vector<std::int32_t> odwolania;
+};
+
+Praca_indeksu Praca(TKlasaAplikacji& app)
+{
+    Praca_indeksu p;
+    p.wpisy.emplace_back(app.tytuly.Podaj_identyfikator(), Indeks_identyfikatorow::Wpis { &app.tytuly, 1 });
+    for (std::int32_t i = 0; TTytul* t = app.tytuly.Element(i); ++i)
+        p.wpisy.emplace_back(t->Podaj_identyfikator(), Indeks_identyfikatorow::Wpis { t, 2 });
+    p.wpisy.emplace_back(app.pozycje.Podaj_identyfikator(), Indeks_identyfikatorow::Wpis { &app.pozycje, 1 });
+    for (std::int32_t i = 0; TPozycja* k = app.pozycje.Element(i); ++i) {
+        p.wpisy.emplace_back(k->Podaj_identyfikator(), Indeks_identyfikatorow::Wpis { k, 3 });
+        p.odwolania.push_back(k->Podaj_tytul()->Podaj_identyfikator());
+    }
+    return p;
+}
+
+const std::uint64_t ziarno = std::random_device {}();
+
+// The simpler version of the index: a standard map, its hash keyed with a
+// seed drawn once per run (a Fibonacci multiply), as QHash seeds its own.
+struct Mapa_standardowa {
+    struct Skrot {
+        std::size_t operator()(std::int32_t id) const
+        {
+            const std::uint64_t x = (static_cast<std::uint32_t>(id) ^ ziarno) * 0x9E3779B97F4A7C15ull;
+            return static_cast<std::size_t>(x ^ (x >> 32));
+        }
+    };
+    std::unordered_map<std::int32_t, Indeks_identyfikatorow::Wpis, Skrot> mapa;
+    void Zarezerwuj(std::size_t n) { mapa.reserve(n); }
+    void Wpisz(std::int32_t id, Indeks_identyfikatorow::Wpis w) { mapa.emplace(id, w); }
+    Indeks_identyfikatorow::Wpis Wpisany(std::int32_t id) const
+    {
+        const auto it = mapa.find(id);
+        return it == mapa.end() ? Indeks_identyfikatorow::Wpis {} : it->second;
+    }
+};
+
+// The index work of an Open: every entry listed, then each copy's title
+// looked up.
+template <class Indeks> double Czas_indeksu(const Praca_indeksu& p, int proby)
+{
+    std::uintptr_t suma = 0;
+    const double czas = Zmierz(proby, [&] {
+        Indeks indeks;
+        indeks.Zarezerwuj(p.wpisy.size());
+        for (const auto& [id, wpis] : p.wpisy)
+            indeks.Wpisz(id, wpis);
+        for (const std::int32_t id : p.odwolania)
+            suma += reinterpret_cast<std::uintptr_t>(indeks.Wpisany(id).obiekt);
+    });
+    if (suma == 1)
+        std::printf(" "); // keeps the lookups from being optimised away
+    return czas;
+}
+
+// How much of the operation the device saves: the operation took `calosc`
+// with the device's part `urzadzenie`; with the simpler part it would take
+// calosc - urzadzenie + prostsze.
+double Zysk(double calosc, double urzadzenie, double prostsze)
+{
+    return 100 * (prostsze - urzadzenie) / (calosc - urzadzenie + prostsze);
+}
+
+struct Czesc {
+    const char* operacja;
+    double calosc, urzadzenie, prostsze;
+};
+
+// One line of the table's row: for each operation it serves, both medians
+// and the gain.
+void Wiersz(const char* nazwa, std::initializer_list<Czesc> czesci)
+{
+    std::printf("%s:", nazwa);
+    const char* oddzielnik = "";
+    for (const Czesc& c : czesci) {
+        std::printf("%s %s %.4f s, device %.4f s, simpler %.4f s, gain %.0f %%", oddzielnik, c.operacja, c.calosc,
+            c.urzadzenie, c.prostsze, Zysk(c.calosc, c.urzadzenie, c.prostsze));
+        oddzielnik = ";";
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+template <class Sortowanie> double Czas_sortowania(TKlasaAplikacji& app, int proby, Sortowanie sortuj)
+{
+    std::vector<double> czasy;
+    for (int i = 0; i < proby; ++i) {
+        Od_najnowszych(app);
+        czasy.push_back(Zmierz(1, sortuj));
+    }
+    return Mediana(czasy);
+}
+
+} // namespace
+
+int Zmierz_urzadzenia(long obiekty, int proby)
+{
+    std::printf("Speed devices against their simpler versions, %ld objects (medians of %d runs)\n", obiekty, proby);
+    Tkartexform okno;
+    TKlasaAplikacji& app = okno.Aplikacja();
+    Generuj_biblioteke(app, obiekty);
+
+    const double zapis = Zmierz(proby, [&] { app.Zachowaj(); });
+    const double otwarcie = Zmierz(proby, [&] {
+        app.Usun_wszystko();
+        app.Otworz();
+    });
+    const Praca_indeksu praca = Praca(app);
+    Wiersz("identifier index",
+        { { "Open", otwarcie, Czas_indeksu<Indeks_identyfikatorow>(praca, proby),
+            Czas_indeksu<Mapa_standardowa>(praca, proby) } });
+
+    // Save's writing of the objects, with and without the prefetch, to a
+    // sink that costs nothing.
+    {
+        Tablica_obiektow tablica;
+        Mapa_kartx mapa;
+        tablica.Ustaw_mape(&mapa);
+        app.tytuly.Wpisz_do_tablicy(&tablica);
+        app.pozycje.Wpisz_do_tablicy(&tablica);
+        const Deskryptor nic(::open("/dev/null", O_WRONLY | O_CLOEXEC));
+        auto pisz = [&](bool z_wyprzedzeniem) {
+            return Zmierz(proby, [&] {
+                Strumien_wyjsciowy s(nic.Numer());
+                if (z_wyprzedzeniem) {
+                    tablica.Zapisz_obiekty(s);
+                } else {
+                    for (std::int32_t i = 0; i < tablica.Podaj_licznik(); ++i)
+                        if (PDC_Obiekt* obiekt = tablica.Obiekt(i))
+                            obiekt->Zapisz(s, &tablica);
+                }
+                s.Oproznij();
+            });
+        };
+        const double z = pisz(true);
+        Wiersz("prefetch of a copy's title while saving", { { "Save", zapis, z, pisz(false) } });
+    }
+
+    // The titles list: its sort, fill, show and paint, with the keyed sort.
+    TOKWystytulyDlg tytuly(&okno);
+    auto lista = [&](auto& dialog) {
+        std::vector<double> czasy;
+        for (int i = 0; i < proby; ++i) {
+            Od_najnowszych(app);
+            czasy.push_back(Zmierz(1, [&] {
+                dialog.Wypelnij();
+                dialog.show();
+                if (!QTest::qWaitForWindowExposed(&dialog))
+                    std::abort();
+                dialog.repaint();
+            }));
+            dialog.hide();
+        }
+        return Mediana(czasy);
+    };
+    Wiersz("keyed sort of the titles list",
+        { { "titles list", lista(tytuly),
+            Czas_sortowania(app, proby, [&] { app.tytuly.Sortuj_wedlug_klucza(Klucz_tytulu); }),
+            Czas_sortowania(app, proby, [&] { app.tytuly.Sortuj(Porownaj_tytuly); }) } });
+    return 0;
+}
