@@ -20,7 +20,47 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Awarie = Aplikacja_w_katalogu;
+class Awarie : public Aplikacja_w_katalogu {
+protected:
+    // Fills the library with 25,000 titles and their copies; the file they
+    // save, made in a folder of its own.
+    std::string Nowy_plik()
+    {
+        Wypelnij_biblioteke(app, 25000);
+        fs::create_directory("wzor");
+        fs::current_path("wzor");
+        app.Zachowaj();
+        std::string nowy = Czytaj_bajty("proba1.txt");
+        fs::current_path("..");
+        return nowy;
+    }
+
+    // How long one Save takes here, in microseconds, to spread the kills
+    // over it and past it: a forked child saves slower, its pages copied as
+    // it writes them.
+    long Czas_zapisu()
+    {
+        const auto start = std::chrono::steady_clock::now();
+        app.Zachowaj();
+        return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    // Writes the old file, starts a Save over it in a child and sends it
+    // the signal `po_us` microseconds after the Save began; false when no
+    // child could be started.
+    bool Przerwij_zapis(long po_us, int sygnal)
+    {
+        Zapisz_bajty("proba1.txt", stary);
+        const pid_t dziecko = Rozpocznij_w_dziecku([&] { app.Zachowaj(); });
+        if (dziecko <= 0)
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(po_us));
+        ::kill(dziecko, sygnal);
+        return ::waitpid(dziecko, nullptr, 0) == dziecko;
+    }
+
+    const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
+};
 
 int Tymczasowe_w(const fs::path& katalog)
 {
@@ -32,34 +72,16 @@ int Tymczasowe_w(const fs::path& katalog)
 
 TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
 {
-    Wypelnij_biblioteke(app, 25000); // 50,000 objects
-    fs::create_directory("wzor");
-    fs::current_path("wzor");
-    app.Zachowaj();
-    const std::string nowy = Czytaj_bajty("proba1.txt");
-    fs::current_path("..");
-    const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
-
-    // How long one Save takes here, to spread the kills over it and past
-    // it: a forked child saves slower, its pages copied as it writes them.
+    const std::string nowy = Nowy_plik();
     Zapisz_bajty("proba1.txt", stary);
-    const auto start = std::chrono::steady_clock::now();
-    app.Zachowaj();
-    const auto trwanie
-        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const long trwanie = Czas_zapisu();
     ASSERT_EQ(Czytaj_bajty("proba1.txt"), nowy);
 
     std::mt19937 los(20261207);
-    std::uniform_int_distribution<long> chwila(0, trwanie.count() * 3);
+    std::uniform_int_distribution<long> chwila(0, trwanie * 3);
     int stare = 0, nowe = 0;
     for (int proba = 0; proba < 30; ++proba) {
-        Zapisz_bajty("proba1.txt", stary);
-        // The moment of the kill counts from the start of the Save.
-        const pid_t dziecko = Rozpocznij_w_dziecku([&] { app.Zachowaj(); });
-        ASSERT_GT(dziecko, 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
-        ::kill(dziecko, SIGKILL);
-        ::waitpid(dziecko, nullptr, 0);
+        ASSERT_TRUE(Przerwij_zapis(chwila(los), SIGKILL));
         const std::string po = Czytaj_bajty("proba1.txt");
         ASSERT_TRUE(po == stary || po == nowy) << "kill " << proba << " left " << po.size() << " bytes";
         (po == stary ? stare : nowe)++;
@@ -84,33 +106,19 @@ TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
 // in place: the signal waits until the file is whole.
 TEST_F(Awarie, SignalsDuringAnInPlaceSaveLeaveTheOldOrTheNewFile)
 {
-    Wypelnij_biblioteke(app, 25000);
-    fs::create_directory("wzor");
-    fs::current_path("wzor");
-    app.Zachowaj();
-    const std::string nowy = Czytaj_bajty("proba1.txt");
-    fs::current_path("..");
-    const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
+    const std::string nowy = Nowy_plik();
     Zapisz_bajty("proba1.txt", stary);
     fs::create_hard_link("proba1.txt", "druga_nazwa.txt"); // so the Save writes in place
-    const auto start = std::chrono::steady_clock::now();
-    app.Zachowaj();
-    const auto trwanie
-        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const long trwanie = Czas_zapisu();
     ASSERT_EQ(Czytaj_bajty("druga_nazwa.txt"), nowy);
 
     std::mt19937 los(20261208);
-    std::uniform_int_distribution<long> chwila(0, trwanie.count() * 2);
+    std::uniform_int_distribution<long> chwila(0, trwanie * 2);
     const int sygnaly[] = { SIGTERM, SIGINT, SIGHUP };
     int stare = 0, nowe = 0;
     for (int proba = 0; proba < 30; ++proba) {
-        Zapisz_bajty("proba1.txt", stary);
-        const pid_t dziecko = Rozpocznij_w_dziecku([&] { app.Zachowaj(); });
-        ASSERT_GT(dziecko, 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
         const int sygnal = sygnaly[proba % 3];
-        ::kill(dziecko, sygnal);
-        ::waitpid(dziecko, nullptr, 0);
+        ASSERT_TRUE(Przerwij_zapis(chwila(los), sygnal));
         const std::string po = Czytaj_bajty("druga_nazwa.txt");
         ASSERT_TRUE(po == stary || po == nowy)
             << strsignal(sygnal) << " " << proba << " left " << po.size() << " bytes";
@@ -127,7 +135,6 @@ TEST_F(Awarie, SaveIntoAFullFileSystemKeepsTheOldFile)
     fs::create_directory("maly");
     if (::geteuid() != 0 || ::mount("tmpfs", "maly", "tmpfs", 0, "size=1m") != 0)
         GTEST_SKIP() << "a 1 MB tmpfs can be mounted only by root with CAP_SYS_ADMIN";
-    const std::string stary = "stara zawartosc\r\n";
     Zapisz_bajty("maly/proba1.txt", stary);
     Zapisz_bajty("maly/wypelniacz", std::string(1000 * 1024, 'x'));
     Wypelnij_biblioteke(app, 500);

@@ -76,6 +76,17 @@ void Sesja()
     app.Zachowaj();
 }
 
+// A fresh run that saves a library of `tytuly` titles and their copies.
+auto Zapis_biblioteki(int tytuly)
+{
+    return [tytuly] {
+        licznik_obiektow = 0;
+        TKlasaAplikacji app;
+        Wypelnij_biblioteke(app, tytuly);
+        app.Zachowaj();
+    };
+}
+
 // Runs `dzialanie` in a child working in `katalog`, as nobody if asked;
 // true when it ended normally.
 template <typename F> bool W_procesie(const fs::path& katalog, bool jako_nobody, F dzialanie)
@@ -227,12 +238,7 @@ TEST_F(Miejsca_zapisu, AFullDiskDuringAnInPlaceWritePutsTheOldBytesBack)
     Zapisz_bajty(k / "proba1.txt", stary);
     fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt"); // so the write goes in place
     Zapisz_bajty(k / "wypelniacz", std::string(1000 * 1024, 'x'));
-    const bool zakonczony = W_procesie(k, false, [] {
-        licznik_obiektow = 0;
-        TKlasaAplikacji app;
-        Wypelnij_biblioteke(app, 2000);
-        app.Zachowaj();
-    });
+    const bool zakonczony = W_procesie(k, false, Zapis_biblioteki(2000));
     const std::string po = Czytaj_bajty(k / "proba1.txt");
     const std::string druga = Czytaj_bajty(k / "druga_nazwa.txt");
     const auto pliki = std::distance(fs::directory_iterator(k), fs::directory_iterator());
@@ -279,12 +285,7 @@ TEST_P(Pelny_btrfs, AFailedInPlaceSaveLeavesTheOldBytesUnderEveryName)
         GTEST_SKIP() << system.Brak();
     const fs::path wzor = katalog.Sciezka() / "wzor";
     fs::create_directory(wzor);
-    ASSERT_TRUE(W_procesie(wzor, false, [] {
-        licznik_obiektow = 0;
-        TKlasaAplikacji app;
-        Wypelnij_biblioteke(app, 40);
-        app.Zachowaj();
-    }));
+    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(40)));
     const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
 
     const fs::path k = system.Punkt() / "katalog";
@@ -300,12 +301,7 @@ TEST_P(Pelny_btrfs, AFailedInPlaceSaveLeavesTheOldBytesUnderEveryName)
     constexpr std::size_t wolne = 200 * 1024;
     ASSERT_TRUE(Wypelnij_do(system.Punkt(), wolne));
     std::size_t nowy = 0; // the size of the new file, some 1.5 MB
-    const bool zakonczony = W_procesie(k, powod.jako_nobody, [] {
-        licznik_obiektow = 0;
-        TKlasaAplikacji app;
-        Wypelnij_biblioteke(app, 6000);
-        app.Zachowaj();
-    });
+    const bool zakonczony = W_procesie(k, powod.jako_nobody, Zapis_biblioteki(6000));
     EXPECT_TRUE(zakonczony);
     for (const char* nazwa : { "proba1.txt", "druga_nazwa.txt" }) {
         if (powod.jako_nobody && nazwa != std::string("proba1.txt"))
@@ -318,12 +314,7 @@ TEST_P(Pelny_btrfs, AFailedInPlaceSaveLeavesTheOldBytesUnderEveryName)
     // Once there is room again, the same Save goes through.
     fs::remove(system.Punkt() / "wypelniacz");
     ::sync();
-    ASSERT_TRUE(W_procesie(k, powod.jako_nobody, [] {
-        licznik_obiektow = 0;
-        TKlasaAplikacji app;
-        Wypelnij_biblioteke(app, 6000);
-        app.Zachowaj();
-    }));
+    ASSERT_TRUE(W_procesie(k, powod.jako_nobody, Zapis_biblioteki(6000)));
     nowy = fs::file_size(k / "proba1.txt");
     EXPECT_GT(nowy, 5 * wolne) << "the new file must not fit in what was free";
     if (!powod.jako_nobody) {
@@ -374,12 +365,7 @@ TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
     };
     const fs::path wzor = katalog.Sciezka() / "wzor";
     fs::create_directory(wzor);
-    ASSERT_TRUE(W_procesie(wzor, false, [] {
-        licznik_obiektow = 0;
-        TKlasaAplikacji app;
-        Wypelnij_biblioteke(app, 20000);
-        app.Zachowaj();
-    }));
+    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(20000)));
     const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(W_procesie(wzor, false, otworz_dodaj_zachowaj));
