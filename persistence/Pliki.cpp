@@ -255,6 +255,7 @@ bool Przywroc(int fd, std::string_view stare)
 
 bool Zapis_bezpieczny::Zapisz_w_miejscu(std::string_view nowe)
 {
+    // A power cut or SIGKILL during this write can still leave a mix.
     const Wstrzymane_sygnaly wstrzymane;
     // The old bytes are read before the first write, to be put back.
     const std::optional<std::string> stare = Czytaj_wszystko(fd.Numer());
