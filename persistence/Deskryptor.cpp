@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/Deskryptor.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool Deskryptor::Zamknij()
@@ -26,4 +29,38 @@ bool Zapisz_wszystko(int fd, std::string_view dane, ssize_t (*zapis)(int, const 
         dane.remove_prefix(static_cast<std::size_t>(zapisane));
     }
     return true;
+}
+
+std::optional<std::string> Czytaj_wszystko(int fd)
+{
+    // Room for the whole file and one byte more, so that its end is seen
+    // without growing; a file that grows while it is read is read on.
+    struct stat st { };
+    const off_t znany = ::fstat(fd, &st) == 0 ? st.st_size : 0;
+    std::string dane(std::max<std::size_t>(static_cast<std::size_t>(znany) + 1, 1 << 16), '\0');
+    std::size_t gotowe = 0;
+    for (;;) {
+        if (gotowe == dane.size())
+            dane.resize(2 * dane.size());
+        const ssize_t n = ::read(fd, dane.data() + gotowe, dane.size() - gotowe);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        gotowe += static_cast<std::size_t>(n);
+    }
+    dane.resize(gotowe);
+    return dane;
+}
+
+std::optional<std::string> Wczytaj_plik(const char* nazwa)
+{
+    // Non-blocking, so that a FIFO under the name cannot hang the program.
+    const Deskryptor fd(::open(nazwa, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st { };
+    if (!fd.Otwarty() || ::fstat(fd.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return Czytaj_wszystko(fd.Numer());
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <sys/types.h>
 #include <utility>
@@ -44,3 +46,11 @@ private:
 // interrupted ones; a write that takes no byte is a failure, never retried.
 // `zapis` stands in for write(2) where a test needs a descriptor that refuses.
 bool Zapisz_wszystko(int fd, std::string_view dane, ssize_t (*zapis)(int, const void*, std::size_t) = nullptr);
+
+// The whole content of an open file, read from its offset to its end;
+// nothing on a read error.
+std::optional<std::string> Czytaj_wszystko(int fd);
+
+// The whole content of a regular file, or nothing when it cannot be opened or
+// read to its end.
+std::optional<std::string> Wczytaj_plik(const char* nazwa);

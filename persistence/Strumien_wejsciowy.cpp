@@ -22,19 +22,19 @@ char* Scal_konce_linii(const char* od, const char* koniec, char* cel)
     return cel + reszta;
 }
 
-Strumien_wejsciowy::Strumien_wejsciowy(std::string_view bajty)
-    : dane(std::make_unique<char[]>(bajty.size()))
-    , rozmiar(bajty.size())
+Strumien_wejsciowy::Strumien_wejsciowy(std::string bajty)
+    : dane(std::move(bajty))
 {
-    rozmiar = static_cast<std::size_t>(
-        Scal_konce_linii(bajty.data(), bajty.data() + bajty.size(), dane.get()) - dane.get());
+    char* poczatek = dane.data();
+    dane.resize(static_cast<std::size_t>(Scal_konce_linii(poczatek, poczatek + dane.size(), poczatek) - poczatek));
+    rozmiar = dane.size();
 }
 
 std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t najwiecej)
 {
     // Spans are short (a key, a value, a field): a plain loop beats memchr.
     const std::size_t dostepne = std::min(najwiecej, rozmiar - poz);
-    const char* start = dane.get() + poz;
+    const char* start = dane.data() + poz;
     std::size_t n = 0;
     while (n < dostepne && start[n] != ogranicznik)
         ++n;
@@ -49,6 +49,6 @@ void Strumien_wejsciowy::Pomin_linie()
         ++poz;
         return;
     }
-    const void* nl = std::memchr(dane.get() + poz, '\n', rozmiar - poz);
-    poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.get()) + 1 : rozmiar;
+    const void* nl = std::memchr(dane.data() + poz, '\n', rozmiar - poz);
+    poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.data()) + 1 : rozmiar;
 }

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,25 +10,14 @@
 // itself. A CR at the very end is copied as it is. Returns the new end.
 char* Scal_konce_linii(const char* od, const char* koniec, char* cel);
 
-// Bytes of a file whose line ends are single LFs already.
-struct Tresc_pliku {
-    std::unique_ptr<char[]> dane;
-    std::size_t rozmiar = 0;
-};
-
 // The input side of the object file: the whole file in memory, read from a
 // cursor, so a remembered position is restored exactly. CR LF on disk reads as
 // one newline, as does a bare LF. Reading past the end puts the stream into its
 // failed state, in which every further read fails.
 class Strumien_wejsciowy {
 public:
-    // Bytes as on disk; their line ends are turned here.
-    explicit Strumien_wejsciowy(std::string_view bajty);
-    explicit Strumien_wejsciowy(Tresc_pliku tresc)
-        : dane(std::move(tresc.dane))
-        , rozmiar(tresc.rozmiar)
-    {
-    }
+    // Bytes as on disk; their line ends are turned here, in place.
+    explicit Strumien_wejsciowy(std::string bajty);
 
     // The next byte as 0..255, or -1 at the end (which fails the stream).
     int Pobierz()
@@ -49,7 +37,7 @@ public:
     void Ustaw_zly() { zly = true; }
     bool Na_koncu() const { return poz >= rozmiar; }
     // What is left to read, without reading it.
-    std::string_view Reszta() const { return { dane.get() + poz, rozmiar - poz }; }
+    std::string_view Reszta() const { return std::string_view(dane).substr(poz); }
 
     // Takes at most `najwiecej` bytes up to, not including, `ogranicznik`.
     std::string_view Pobierz_do(char ogranicznik, std::size_t najwiecej);
@@ -57,7 +45,7 @@ public:
     void Pomin_linie();
 
 private:
-    std::unique_ptr<char[]> dane;
+    std::string dane;
     std::size_t rozmiar = 0;
     std::size_t poz = 0;
     bool zly = false;

@@ -2,11 +2,12 @@
 #include "persistence/Tablica_obiektow.h"
 
 #include "domain/PDC_Obiekt.h"
+#include "persistence/Deskryptor.h"
 #include "persistence/Format_PDC_obiektow.h"
 #include "persistence/Mapa_klas.h"
-#include "persistence/Pliki.h"
 #include "persistence/Strumien_wejsciowy.h"
 #include "persistence/Strumien_wyjsciowy.h"
+#include "persistence/Zapis_bezpieczny.h"
 
 #include <limits>
 #include <utility>
@@ -122,12 +123,12 @@ int Tablica_obiektow::Zapisz_do_pliku(const char* nazwa)
 
 int Tablica_obiektow::Czytaj_z_pliku(const char* nazwa)
 {
-    std::optional<Tresc_pliku> tresc = Wczytaj_plik(nazwa);
+    std::optional<std::string> tresc = Wczytaj_plik(nazwa);
     if (!tresc)
         return 0;
     // A stored object takes some 130 bytes and more, its entry included:
     // room for that many at once, and growth for any more.
-    Zarezerwuj(tresc->rozmiar / 128);
+    Zarezerwuj(tresc->size() / 128);
     Strumien_wejsciowy s(std::move(*tresc));
     Czytaj_tablice(s);
     Czytaj_obiekty(s);

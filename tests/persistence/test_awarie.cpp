@@ -10,11 +10,13 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <random>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -46,17 +48,19 @@ protected:
     }
 
     // Writes the old file, starts a Save over it in a child and sends it
-    // the signal `po_us` microseconds after the Save began; false when no
-    // child could be started.
-    bool Przerwij_zapis(long po_us, int sygnal)
+    // the signals `po_us` microseconds after the Save began; the child's wait
+    // status, or -1 when no child could be started.
+    int Przerwij_zapis(long po_us, const std::vector<int>& sygnaly)
     {
         Zapisz_bajty("proba1.txt", stary);
         const pid_t dziecko = Rozpocznij_w_dziecku([&] { app.Zachowaj(); });
         if (dziecko <= 0)
-            return false;
+            return -1;
         std::this_thread::sleep_for(std::chrono::microseconds(po_us));
-        ::kill(dziecko, sygnal);
-        return ::waitpid(dziecko, nullptr, 0) == dziecko;
+        for (const int sygnal : sygnaly)
+            ::kill(dziecko, sygnal);
+        int status = 0;
+        return ::waitpid(dziecko, &status, 0) == dziecko ? status : -1;
     }
 
     const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
@@ -81,7 +85,7 @@ TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
     std::uniform_int_distribution<long> chwila(0, trwanie * 3);
     int stare = 0, nowe = 0;
     for (int proba = 0; proba < 30; ++proba) {
-        ASSERT_TRUE(Przerwij_zapis(chwila(los), SIGKILL));
+        ASSERT_NE(Przerwij_zapis(chwila(los), { SIGKILL }), -1);
         const std::string po = Czytaj_bajty("proba1.txt");
         ASSERT_TRUE(po == stary || po == nowy) << "kill " << proba << " left " << po.size() << " bytes";
         (po == stary ? stare : nowe)++;
@@ -102,8 +106,10 @@ TEST_F(Awarie, KilledSavesLeaveTheOldOrTheNewFile)
     EXPECT_EQ(Tymczasowe_w("."), 0);
 }
 
-// Logout, Ctrl+C and a closed terminal while a hard-linked file is written
-// in place: the signal waits until the file is whole.
+// Every signal that ends a program (logout, Ctrl+C, a closed terminal, a
+// user signal, a timer) while a hard-linked file is written in place: it
+// waits until the file is whole, and of two the first one is acted on (the
+// lower number goes first when both are pending).
 TEST_F(Awarie, SignalsDuringAnInPlaceSaveLeaveTheOldOrTheNewFile)
 {
     const std::string nowy = Nowy_plik();
@@ -114,20 +120,53 @@ TEST_F(Awarie, SignalsDuringAnInPlaceSaveLeaveTheOldOrTheNewFile)
 
     std::mt19937 los(20261208);
     std::uniform_int_distribution<long> chwila(0, trwanie * 2);
-    const int sygnaly[] = { SIGTERM, SIGINT, SIGHUP };
+    const std::vector<int> sygnaly[] = { { SIGTERM }, { SIGINT }, { SIGHUP }, { SIGUSR1 }, { SIGUSR2 }, { SIGALRM },
+        { SIGPWR }, { SIGVTALRM }, { SIGRTMIN }, { SIGHUP, SIGTERM } };
     int stare = 0, nowe = 0;
     for (int proba = 0; proba < 30; ++proba) {
-        const int sygnal = sygnaly[proba % 3];
-        ASSERT_TRUE(Przerwij_zapis(chwila(los), sygnal));
+        const std::vector<int>& wyslane = sygnaly[proba % std::size(sygnaly)];
+        const int status = Przerwij_zapis(chwila(los), wyslane);
+        ASSERT_NE(status, -1);
         const std::string po = Czytaj_bajty("druga_nazwa.txt");
         ASSERT_TRUE(po == stary || po == nowy)
-            << strsignal(sygnal) << " " << proba << " left " << po.size() << " bytes";
+            << strsignal(wyslane[0]) << " " << proba << " left " << po.size() << " bytes";
         ASSERT_EQ(Czytaj_bajty("proba1.txt"), po) << "both names hold one file";
+        EXPECT_TRUE(!WIFSIGNALED(status) || WTERMSIG(status) == wyslane[0])
+            << strsignal(wyslane[0]) << " sent first, acted on " << strsignal(WTERMSIG(status));
         (po == stary ? stare : nowe)++;
     }
     std::printf("signals: %d left the old file, %d the new one\n", stare, nowe);
     EXPECT_GT(stare, 0);
     EXPECT_GT(nowe, 0);
+}
+
+// Two windows in two folders, one file under two names: Saves at the same
+// time end as one whole catalogue, the last one's.
+TEST_F(Awarie, TwoSavesThroughTwoNamesLeaveOneWholeCatalogue)
+{
+    const std::string pierwszy = Nowy_plik();
+    auto z_nowym_tytulem = [&] {
+        app.Dodaj_tytul("Drugi zapis", "Autor", "99-99");
+        app.Zachowaj();
+    };
+    ::waitpid(Rozpocznij_w_dziecku(z_nowym_tytulem, "wzor"), nullptr, 0);
+    const std::string drugi = Czytaj_bajty("wzor/proba1.txt");
+    ASSERT_NE(drugi, pierwszy);
+    fs::create_directory("a");
+    fs::create_directory("b");
+    for (int proba = 0; proba < 6; ++proba) {
+        fs::remove("b/proba1.txt");
+        Zapisz_bajty("a/proba1.txt", stary);
+        fs::create_hard_link("a/proba1.txt", "b/proba1.txt");
+        const pid_t a = Rozpocznij_w_dziecku([&] { app.Zachowaj(); }, "a");
+        const pid_t b = Rozpocznij_w_dziecku(z_nowym_tytulem, "b");
+        ASSERT_TRUE(a > 0 && b > 0);
+        ::waitpid(a, nullptr, 0);
+        ::waitpid(b, nullptr, 0);
+        const std::string po = Czytaj_bajty("a/proba1.txt");
+        ASSERT_TRUE(po == pierwszy || po == drugi) << "try " << proba << " left " << po.size() << " bytes";
+        ASSERT_EQ(Czytaj_bajty("b/proba1.txt"), po);
+    }
 }
 
 TEST_F(Awarie, SaveIntoAFullFileSystemKeepsTheOldFile)

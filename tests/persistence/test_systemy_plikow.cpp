@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -26,6 +27,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -267,63 +269,93 @@ bool Wypelnij_do(const fs::path& punkt, std::size_t zostaw)
     return gotowe;
 }
 
-// Why a Save on a nearly full btrfs must write the file in place.
-struct Powod_w_miejscu {
+// A Save that must write in place on a full disk: the file system, why in
+// place, the catalogue before and after (in titles), and how full.
+struct Pelny_dysk {
     const char* nazwa;
-    bool jako_nobody; // in root's folder, nobody's file: nothing may be created beside it
+    const char* system;
+    bool jako_nobody; // in root's folder, nobody's file: nothing may be created beside it; else a second name
+    int stare_tytuly;
+    int nowe_tytuly;
+    std::size_t wolne; // left free for root
+    bool dopisywany; // another program keeps appending to a file on the disk meanwhile
 };
 
-class Pelny_btrfs : public Miejsca_zapisu, public ::testing::WithParamInterface<Powod_w_miejscu> { };
-
-// On a copy-on-write file system an overwrite needs room like any write,
-// the putting back of the old bytes too.
-TEST_P(Pelny_btrfs, AFailedInPlaceSaveLeavesTheOldBytesUnderEveryName)
+void PrintTo(const Pelny_dysk& p, std::ostream* os)
 {
-    const Powod_w_miejscu& powod = GetParam();
-    System_plikow_testowy system("btrfs", katalog.Sciezka());
+    *os << p.nazwa;
+}
+
+class Pelne_dyski : public Miejsca_zapisu, public ::testing::WithParamInterface<Pelny_dysk> { };
+
+// The in-place write starts only when it can finish; a write that cannot
+// leaves the old bytes under every name, whatever takes the room meanwhile.
+TEST_P(Pelne_dyski, AFailedInPlaceSaveLeavesTheOldBytesUnderEveryName)
+{
+    const Pelny_dysk& p = GetParam();
+    System_plikow_testowy system(p.system, katalog.Sciezka());
     if (!system.Brak().empty())
         GTEST_SKIP() << system.Brak();
     const fs::path wzor = katalog.Sciezka() / "wzor";
     fs::create_directory(wzor);
-    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(40)));
+    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(p.stare_tytuly)));
     const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
+    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(p.nowe_tytuly)));
+    const std::string nowy = Czytaj_bajty(wzor / "proba1.txt");
+    ASSERT_GT(nowy.size(), stary.size() + p.wolne) << "the new bytes must not fit in what is free";
 
     const fs::path k = system.Punkt() / "katalog";
     fs::create_directory(k);
     Zapisz_bajty(k / "proba1.txt", stary);
-    if (powod.jako_nobody) {
+    std::vector<fs::path> nazwy { k / "proba1.txt" };
+    if (p.jako_nobody) {
         fs::permissions(katalog.Sciezka(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         ASSERT_EQ(::chown((k / "proba1.txt").c_str(), nobody, nogroup), 0);
         ASSERT_EQ(::chmod(k.c_str(), 0755), 0);
     } else {
-        fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt");
+        nazwy.push_back(k / "druga_nazwa.txt");
+        fs::create_hard_link(nazwy[0], nazwy[1]);
     }
-    constexpr std::size_t wolne = 200 * 1024;
-    ASSERT_TRUE(Wypelnij_do(system.Punkt(), wolne));
-    std::size_t nowy = 0; // the size of the new file, some 1.5 MB
-    const bool zakonczony = W_procesie(k, powod.jako_nobody, Zapis_biblioteki(6000));
+    ASSERT_TRUE(Wypelnij_do(system.Punkt(), p.wolne));
+    std::atomic<bool> koniec { false };
+    std::thread dopisujacy([&] {
+        if (!p.dopisywany)
+            return;
+        const int fd = ::open((system.Punkt() / "dopisywany").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+        const std::string blok(4096, 'd');
+        while (!koniec)
+            if (::write(fd, blok.data(), blok.size()) < 0)
+                std::this_thread::yield();
+        ::close(fd);
+    });
+    const bool zakonczony = W_procesie(k, p.jako_nobody, Zapis_biblioteki(p.nowe_tytuly));
+    koniec = true;
+    dopisujacy.join();
     EXPECT_TRUE(zakonczony);
-    for (const char* nazwa : { "proba1.txt", "druga_nazwa.txt" }) {
-        if (powod.jako_nobody && nazwa != std::string("proba1.txt"))
-            continue;
-        const std::string po = Czytaj_bajty(k / nazwa);
-        EXPECT_TRUE(po == stary) << nazwa << " holds " << po.size() << " bytes, not the old " << stary.size();
+    for (const fs::path& nazwa : nazwy) {
+        const std::string po = Czytaj_bajty(nazwa);
+        EXPECT_TRUE(po == stary || po == nowy) << nazwa << " holds " << po.size() << " bytes, neither the old "
+                                               << stary.size() << " nor the new " << nowy.size();
     }
     EXPECT_FALSE(fs::exists(k / "proba2.txt"));
 
     // Once there is room again, the same Save goes through.
     fs::remove(system.Punkt() / "wypelniacz");
+    fs::remove(system.Punkt() / "dopisywany");
     ::sync();
-    ASSERT_TRUE(W_procesie(k, powod.jako_nobody, Zapis_biblioteki(6000)));
-    nowy = fs::file_size(k / "proba1.txt");
-    EXPECT_GT(nowy, 5 * wolne) << "the new file must not fit in what was free";
-    if (!powod.jako_nobody) {
-        EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), Czytaj_bajty(k / "proba1.txt"));
-    }
+    ASSERT_TRUE(W_procesie(k, p.jako_nobody, Zapis_biblioteki(p.nowe_tytuly)));
+    for (const fs::path& nazwa : nazwy)
+        EXPECT_EQ(Czytaj_bajty(nazwa), nowy) << nazwa;
 }
 
-INSTANTIATE_TEST_SUITE_P(, Pelny_btrfs,
-    ::testing::Values(Powod_w_miejscu { "druga_nazwa", false }, Powod_w_miejscu { "bez_prawa_tworzenia", true }),
+INSTANTIATE_TEST_SUITE_P(, Pelne_dyski,
+    ::testing::Values(Pelny_dysk { "btrfs_druga_nazwa", "btrfs", false, 40, 6000, 200 * 1024, false },
+        Pelny_dysk { "btrfs_bez_prawa_tworzenia", "btrfs", true, 40, 6000, 200 * 1024, false },
+        // A large file grown a little: freed extents are not reused at once.
+        Pelny_dysk { "xfs_duzy_plik", "xfs", false, 20000, 20040, 0, false },
+        // Only root's reserve is left: what nobody frees falls back into it.
+        Pelny_dysk { "ext4_rezerwa_roota", "ext4", true, 2000, 6000, 0, false },
+        Pelny_dysk { "ext4_dopisywany", "ext4", false, 2000, 6000, 0, true }),
     [](const auto& info) { return std::string(info.param.nazwa); });
 
 // Shuts a file system down as a power cut would: what is not yet in its log is lost.

@@ -2,9 +2,8 @@
 #pragma once
 
 #include "persistence/Deskryptor.h"
-#include "persistence/Strumien_wejsciowy.h"
+#include "persistence/Sygnaly.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,11 +11,14 @@
 // the new content goes to a temporary file beside it, which is synced and then
 // renamed over the target. Where the folder allows no new file, or no rename
 // over the target, and where the target has other hard links, the file is
-// written in place instead, from memory, at Zatwierdz: a failed write puts the
-// old bytes back (the new ones freed first, for copy-on-write file systems),
-// and SIGTERM, SIGINT, SIGHUP and SIGQUIT wait until the file is whole; a
-// power cut or SIGKILL during that write can leave a mix. A target that may
-// not be written (no write bit, immutable, not a regular file) is refused,
+// written in place instead, from memory, at Zatwierdz, and that write starts
+// only when it can finish: one writer at a time (a lock on the file), within
+// the file-size limit, with the room it needs reserved first (on a
+// copy-on-write file system: free for the new bytes and the old ones again).
+// A write that still fails puts the old bytes back, and every signal that
+// would end the program waits until the file is whole; a power cut or SIGKILL
+// during that write can leave a mix. SIGXFSZ never ends a Save. A target that
+// may not be written (no write bit, immutable, not a regular file) is refused,
 // also for root. A symbolic link stays a link; its target is written. An
 // existing file keeps its mode and owner where the file system allows it.
 class Zapis_bezpieczny {
@@ -43,12 +45,9 @@ private:
     bool Zapisz_w_miejscu(std::string_view nowe);
     void Porzuc();
 
+    const Bez_sygnalu_limitu bez_sygnalu_limitu;
     std::string cel;
     std::string tymczasowy;
     Deskryptor fd;
     bool w_miejscu = false;
 };
-
-// The whole content of a regular file, its CR LF turned into LF once it is
-// read, or nothing when it cannot be opened or read to its end.
-std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa);

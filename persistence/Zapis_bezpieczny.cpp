@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Pliki.h"
+#include "persistence/Zapis_bezpieczny.h"
 
+#include "persistence/Sygnaly.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <iterator>
+#include <linux/falloc.h>
 #include <linux/fs.h>
 #include <memory>
 #include <random>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -48,16 +53,6 @@ std::string Rozwiaz_dowiazania(std::string sciezka)
     return sciezka;
 }
 
-bool Niezmienny(const std::string& sciezka)
-{
-    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW));
-    if (!fd.Otwarty())
-        return false;
-    int flagi = 0;
-    const bool odczytane = ::ioctl(fd.Numer(), FS_IOC_GETFLAGS, &flagi) == 0;
-    return odczytane && (flagi & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
-}
-
 std::string Przedrostek_tymczasowych(const std::string& cel)
 {
     return "." + Nazwa_w_katalogu(cel) + ".tmp-";
@@ -90,10 +85,8 @@ bool Zapisywalny(const std::string& cel, struct stat& st, bool& istnieje)
         return errno == ENOENT;
     if (!S_ISREG(st.st_mode))
         return false;
-    // Root passes access(); the mode bits and file flags still say read-only.
-    if ((st.st_mode & 0222) == 0 || ::access(cel.c_str(), W_OK) != 0)
-        return false;
-    return !Niezmienny(cel);
+    // Root passes access() (not for an immutable file); the mode bits still say read-only.
+    return (st.st_mode & 0222) != 0 && ::access(cel.c_str(), W_OK) == 0;
 }
 
 void Synchronizuj_katalog(const std::string& katalog)
@@ -115,58 +108,6 @@ bool Odmowa_utworzenia(int blad)
 bool Odmowa_przemianowania(int blad)
 {
     return blad == EACCES || blad == EPERM || blad == EBUSY || blad == EXDEV || blad == ENOTSUP || blad == EINVAL;
-}
-
-// A catchable signal that ends the program (logout, Ctrl+C, a closed
-// terminal) waits while a file is half written, and acts once it is whole.
-// Handlers, not a mask: a mask holds one thread, and any other thread of the
-// process could take the signal.
-class Wstrzymane_sygnaly {
-public:
-    Wstrzymane_sygnaly()
-    {
-        struct sigaction zapamietaj { };
-        zapamietaj.sa_handler = [](int numer) { odebrany = numer; };
-        zapamietaj.sa_flags = SA_RESTART;
-        sigemptyset(&zapamietaj.sa_mask);
-        for (const int numer : sygnaly)
-            sigaddset(&zapamietaj.sa_mask, numer);
-        for (std::size_t i = 0; i < std::size(sygnaly); ++i)
-            ::sigaction(sygnaly[i], &zapamietaj, &poprzednie[i]);
-    }
-    ~Wstrzymane_sygnaly()
-    {
-        for (std::size_t i = 0; i < std::size(sygnaly); ++i)
-            ::sigaction(sygnaly[i], &poprzednie[i], nullptr);
-        if (const int numer = odebrany) {
-            odebrany = 0;
-            ::raise(numer);
-        }
-    }
-    Wstrzymane_sygnaly(const Wstrzymane_sygnaly&) = delete;
-    Wstrzymane_sygnaly& operator=(const Wstrzymane_sygnaly&) = delete;
-
-private:
-    static constexpr int sygnaly[] = { SIGTERM, SIGINT, SIGHUP, SIGQUIT };
-    static inline volatile std::sig_atomic_t odebrany = 0;
-    struct sigaction poprzednie[std::size(sygnaly)] {};
-};
-
-// The whole content of an open file, from offset 0; nothing on a read error.
-std::optional<std::string> Czytaj_wszystko(int fd)
-{
-    std::string dane;
-    char blok[1 << 16];
-    for (;;) {
-        const ssize_t n = ::pread(fd, blok, sizeof blok, static_cast<off_t>(dane.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            return dane;
-        dane.append(blok, static_cast<std::size_t>(n));
-    }
 }
 
 } // namespace
@@ -231,19 +172,76 @@ bool Zapis_bezpieczny::Zacznij_w_miejscu()
 
 namespace {
 
+// Every overwritten block takes new room on a copy-on-write file system,
+// unless the file is marked to be overwritten in place.
+bool Kopiowany_przy_zapisie(int fd)
+{
+    constexpr long btrfs = 0x9123683e, zfs = 0x2fc12fc1, bcachefs = 0xca451a4e;
+    struct statfs system { };
+    if (::fstatfs(fd, &system) != 0)
+        return false;
+    const long rodzaj = static_cast<long>(system.f_type);
+    if (rodzaj != btrfs && rodzaj != zfs && rodzaj != bcachefs)
+        return false;
+    int flagi = 0;
+    return ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) != 0 || (flagi & FS_NOCOW_FL) == 0;
+}
+
+// Whether an in-place write of `nowe` bytes over `stare` can finish: the
+// file-size limit allows both, and the room the new bytes need is reserved
+// or, where an overwrite takes new room, free for them and for putting the
+// old ones back. A file system that can do neither is written as before.
+bool Jest_miejsce(int fd, std::size_t nowe, std::size_t stare, bool kopiowany)
+{
+    struct rlimit limit { };
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        && std::max(nowe, stare) > limit.rlim_cur)
+        return false;
+    if (kopiowany) {
+        // Room freed a moment ago (a temporary file) counts once committed.
+        ::syncfs(fd);
+        struct statvfs wolne { };
+        if (::fstatvfs(fd, &wolne) != 0 || wolne.f_blocks == 0)
+            return true;
+        const unsigned long long potrzebne = nowe + stare;
+        return static_cast<unsigned long long>(wolne.f_bavail) * wolne.f_frsize
+            >= potrzebne + potrzebne / 8 + (4u << 20);
+    }
+    if (nowe == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(nowe)) == 0)
+        return true;
+    if (errno == EOPNOTSUPP || errno == ENOSYS)
+        return true;
+    // Whatever part was reserved past the end is given back.
+    [[maybe_unused]] const int wynik = ::ftruncate(fd, static_cast<off_t>(stare));
+    return false;
+}
+
+// Waits for any other writer of the file (another Wolumat through another
+// name); the lock goes with the descriptor. Where the file system keeps no
+// such locks, the write goes on without one.
+void Zablokuj(int fd)
+{
+    struct flock blokada { };
+    blokada.l_type = F_WRLCK;
+    blokada.l_whence = SEEK_SET;
+    while (::fcntl(fd, F_OFD_SETLKW, &blokada) != 0 && errno == EINTR) { }
+}
+
+// The new bytes are synced before the file is cut to their length, so that a
+// restore still finds the old length's room.
 bool Zapisz_od_poczatku(int fd, std::string_view dane)
 {
-    return ::lseek(fd, 0, SEEK_SET) == 0 && Zapisz_wszystko(fd, dane)
+    return ::lseek(fd, 0, SEEK_SET) == 0 && Zapisz_wszystko(fd, dane) && ::fsync(fd) == 0
         && ::ftruncate(fd, static_cast<off_t>(dane.size())) == 0 && ::fsync(fd) == 0;
 }
 
-// On a copy-on-write file system the old bytes need new room like any
-// write: the new bytes are freed and the freeing committed first, and a
-// restore that still fails is tried again.
-bool Przywroc(int fd, std::string_view stare)
+// The old bytes overwrite the new ones, which asks no new room where blocks
+// are overwritten in place. On a copy-on-write file system they need room
+// like any write: the new bytes are freed and the freeing committed first.
+bool Przywroc(int fd, std::string_view stare, bool kopiowany)
 {
     for (int proba = 0; proba < 3; ++proba) {
-        if (::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0)
+        if (kopiowany && ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0)
             ::syncfs(fd);
         if (Zapisz_od_poczatku(fd, stare))
             return true;
@@ -255,15 +253,18 @@ bool Przywroc(int fd, std::string_view stare)
 
 bool Zapis_bezpieczny::Zapisz_w_miejscu(std::string_view nowe)
 {
+    const int f = fd.Numer();
+    Zablokuj(f);
+    // The old bytes are read once the file is this writer's, to be put back.
+    const std::optional<std::string> stare = Czytaj_wszystko(f);
+    const bool kopiowany = Kopiowany_przy_zapisie(f);
+    if (!stare || !Jest_miejsce(f, nowe.size(), stare->size(), kopiowany))
+        return false;
     // A power cut or SIGKILL during this write can still leave a mix.
     const Wstrzymane_sygnaly wstrzymane;
-    // The old bytes are read before the first write, to be put back.
-    const std::optional<std::string> stare = Czytaj_wszystko(fd.Numer());
-    if (!stare)
-        return false;
-    if (Zapisz_od_poczatku(fd.Numer(), nowe))
+    if (Zapisz_od_poczatku(f, nowe))
         return fd.Zamknij();
-    Przywroc(fd.Numer(), *stare);
+    Przywroc(f, *stare, kopiowany);
     return false;
 }
 
@@ -310,39 +311,4 @@ bool Zapis_bezpieczny::Zatwierdz(std::string_view zebrane)
     const bool zapisany_w_miejscu = Zapisz_w_miejscu(*nowe);
     Porzuc();
     return zapisany_w_miejscu;
-}
-
-std::optional<Tresc_pliku> Wczytaj_plik(const char* nazwa)
-{
-    // Non-blocking, so that a FIFO under the name cannot hang the program.
-    const Deskryptor fd(::open(nazwa, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.Otwarty())
-        return std::nullopt;
-    struct stat st { };
-    if (::fstat(fd.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    // The buffer is not cleared first, as every byte used is read into it.
-    constexpr std::size_t blok = 1 << 20;
-    std::size_t pojemnosc = static_cast<std::size_t>(st.st_size) + blok;
-    auto dane = std::unique_ptr<char[]>(new char[pojemnosc]);
-    std::size_t gotowe = 0;
-    for (;;) {
-        if (pojemnosc - gotowe < blok) {
-            // The file grew while it was read.
-            auto wieksze = std::unique_ptr<char[]>(new char[2 * pojemnosc]);
-            std::memcpy(wieksze.get(), dane.get(), gotowe);
-            dane = std::move(wieksze);
-            pojemnosc *= 2;
-        }
-        const ssize_t n = ::read(fd.Numer(), dane.get() + gotowe, blok);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        gotowe += static_cast<std::size_t>(n);
-    }
-    gotowe = static_cast<std::size_t>(Scal_konce_linii(dane.get(), dane.get() + gotowe, dane.get()) - dane.get());
-    return Tresc_pliku { std::move(dane), gotowe };
 }
