@@ -62,10 +62,21 @@ bool Jedna_instancja::Przekaz()
         return false;
     gniazdo.write(prosba);
     gniazdo.waitForBytesWritten(czas_ms);
-    // The answer says the request arrived; a window busy with a long Open
-    // comes forward once it is done, so this start ends either way.
-    gniazdo.waitForReadyRead(czas_ms);
-    return true;
+    // The answer says the window came forward. A connection closed with no
+    // answer comes from a Wolumat that is ending: this start makes its own
+    // window. One still open is a window busy with a long Open, which comes
+    // forward once it is done.
+    if (gniazdo.waitForReadyRead(czas_ms))
+        return true;
+    return gniazdo.state() == QLocalSocket::ConnectedState;
+}
+
+void Jedna_instancja::Przestan_sluchac()
+{
+    // Requests taken but not answered yet go with the server: their starts
+    // see the connection close.
+    delete serwer;
+    serwer = nullptr;
 }
 
 bool Jedna_instancja::Sluchaj()

@@ -26,6 +26,10 @@ public:
     bool Przekazano_dzialajacej();
     // What a later start asks for: the window to come forward.
     void Ustaw_przywolanie(std::function<void()> dzialanie) { przywolanie = std::move(dzialanie); }
+    // The program has begun to end: later starts make their own window.
+    void Przestan_sluchac();
+    // The name, in the abstract namespace, that the running one listens on.
+    const QString& Nazwa() const { return nazwa; }
 
 private:
     bool Przekaz();

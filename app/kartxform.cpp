@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QShowEvent>
 #include <QStatusTipEvent>
+#include <QToolButton>
 
 Tkartexform* kartexform = nullptr;
 
@@ -76,6 +77,8 @@ Tkartexform::Tkartexform(QWidget* rodzic)
     connect(ui->OpenBtn, &QToolButton::clicked, ui->OpenItem, &QAction::trigger);
     connect(ui->ExitBtn, &QToolButton::clicked, ui->ExitItem, &QAction::trigger);
     connect(ui->SaveBtn, &QToolButton::clicked, ui->SaveItem, &QAction::trigger);
+    for (QToolButton* przycisk : { ui->OpenBtn, ui->ExitBtn, ui->SaveBtn })
+        przycisk->installEventFilter(this);
 
     FormCreate(this);
     aplikacja_okna.emplace();
@@ -137,6 +140,23 @@ bool Tkartexform::event(QEvent* zdarzenie)
     return QMainWindow::event(zdarzenie);
 }
 
+bool Tkartexform::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    // A menu opened from the keyboard takes the pointer from the tool button
+    // under it, whose leaving would empty the hint after the highlighted
+    // item's: while a menu is open, its item's hint stands.
+    if (zdarzenie->type() == QEvent::StatusTip && QApplication::activePopupWidget() != nullptr
+        && static_cast<QStatusTipEvent*>(zdarzenie)->tip().isEmpty())
+        return true;
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void Tkartexform::closeEvent(QCloseEvent* zdarzenie)
+{
+    emit Konczenie();
+    QMainWindow::closeEvent(zdarzenie);
+}
+
 void Tkartexform::FormCreate(QObject*)
 {
     // Hints reach the window as Qt's status-tip events, handed to ShowHint.
@@ -150,6 +170,7 @@ void Tkartexform::ShowHint(QObject*)
 
 void Tkartexform::ExitItemClick(QObject*)
 {
+    emit Konczenie();
     Aplikacja().Usun_wszystko();
     close();
 }

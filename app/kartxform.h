@@ -38,8 +38,14 @@ public:
     void Ksiazki1Click(QObject* Sender);
     void Ksiazki2Click(QObject* Sender);
 
+signals:
+    // The program is about to end: Exit was chosen or the window is closing.
+    void Konczenie();
+
 protected:
     bool event(QEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void closeEvent(QCloseEvent* zdarzenie) override;
     void showEvent(QShowEvent* zdarzenie) override;
 
 private:

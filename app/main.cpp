@@ -37,6 +37,8 @@ int main(int argc, char* argv[])
     OKWysKsiazkiDlg = new TOKWysKsiazkiDlg(&okno);
 
     instancja.Ustaw_przywolanie([&okno] { okno.Przywolaj(); });
+    // Before the catalogue is emptied, which may take a while.
+    QObject::connect(&okno, &Tkartexform::Konczenie, &instancja, &Jedna_instancja::Przestan_sluchac);
     okno.show();
     QApplication::exec();
     return 0;

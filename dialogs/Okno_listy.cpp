@@ -4,6 +4,8 @@
 #include "toolkit/Kursor_zajetosci.h"
 #include "toolkit/Siatka_tekstow.h"
 
+#include <QItemSelectionModel>
+
 #include <string>
 
 bool Okno_listy::Execute()
@@ -23,8 +25,21 @@ void Okno_listy::showEvent(QShowEvent* zdarzenie)
         return;
     // The column that typing searches: the name, or the number.
     const int wiersz = siatka_listy->RowCount() > 1 ? 1 : 0;
-    siatka_listy->setCurrentIndex(siatka_listy->model()->index(wiersz, 1));
+    // Highlighted alone, whatever modifier keys are held as the list opens.
+    siatka_listy->selectionModel()->setCurrentIndex(
+        siatka_listy->model()->index(wiersz, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     siatka_listy->setFocus(Qt::OtherFocusReason);
+}
+
+void Okno_listy::hideEvent(QHideEvent* zdarzenie)
+{
+    Okno_dialogowe::hideEvent(zdarzenie);
+    // A closed list holds no rows, so a screen reader finds none showing;
+    // the next showing fills it afresh anyway.
+    if (siatka_listy != nullptr) {
+        const Wypelnianie_siatki oproznianie(*siatka_listy);
+        siatka_listy->Ustaw_RowCount(0);
+    }
 }
 
 void Okno_listy::Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny)

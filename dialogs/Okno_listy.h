@@ -11,7 +11,7 @@
 class Siatka_tekstow;
 
 // What the two list dialogs share: a grid with a header row and one row per
-// element below it, filled afresh at each showing. The grid has the keyboard
+// element below it, filled afresh at each showing and emptied when closed. The grid has the keyboard
 // as soon as the list shows, on the first row below the header, so typing,
 // the arrows and Copy work at once; Enter and Esc still close the list.
 class Okno_listy : public Okno_dialogowe {
@@ -32,6 +32,7 @@ protected:
     static void Przygotuj_wiersze(Siatka_tekstow& siatka, std::int32_t n, std::initializer_list<QString> naglowki);
 
     void showEvent(QShowEvent* zdarzenie) override;
+    void hideEvent(QHideEvent* zdarzenie) override;
 
 private:
     Siatka_tekstow* siatka_listy = nullptr;

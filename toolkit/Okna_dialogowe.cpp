@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QValidator>
@@ -66,6 +67,25 @@ public:
     }
 };
 
+// An Alt or Meta chord is a command key, never text: one that no access key
+// of the dialog took goes on to the dialog instead of into the box. Ctrl
+// chords the box refuses as text itself; AltGr letters carry no Alt.
+class Bez_akordow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
+    {
+        if (zdarzenie->type() == QEvent::KeyPress) {
+            const auto* nacisk = static_cast<QKeyEvent*>(zdarzenie);
+            if ((nacisk->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) && !nacisk->text().isEmpty()) {
+                zdarzenie->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(obiekt, zdarzenie);
+    }
+};
+
 } // namespace
 
 void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
@@ -95,4 +115,5 @@ void Ustaw_pole_tekstowe(QLineEdit* pole)
 {
     pole->setMaxLength(19);
     pole->setValidator(new Walidator_pola(pole));
+    pole->installEventFilter(new Bez_akordow(pole));
 }

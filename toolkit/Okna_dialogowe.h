@@ -25,4 +25,5 @@ void Wysrodkuj_na_ekranie(QWidget* okno);
 // windows-1250 holds (any other keystroke is not accepted), and no control
 // characters (C1 ones included): a pasted text loses its trailing line end, its other line ends
 // and tabs become spaces, and a paste with other control characters is refused.
+// An Alt chord never types its letter.
 void Ustaw_pole_tekstowe(QLineEdit* pole);

@@ -4,6 +4,7 @@
 #include "toolkit/Konwersje.h"
 
 #include <QAbstractTableModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <QStyle>
+#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
@@ -162,9 +164,12 @@ Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(24);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Several rows may be selected, to be copied together.
+    // Several rows may be selected, to be copied together; the highlight
+    // covers whole rows, as Copy takes them.
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab moves on to the dialog's buttons; the arrows move within the grid.
+    setTabKeyNavigation(false);
     setShowGrid(true);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone); // a grid clips its texts
@@ -272,13 +277,45 @@ bool Siatka_tekstow::viewportEvent(QEvent* zdarzenie)
 
 void Siatka_tekstow::keyPressEvent(QKeyEvent* zdarzenie)
 {
-    // The view's own Copy takes the current cell alone.
+    // The view's own Copy takes the current cell alone. With nothing
+    // highlighted the clipboard keeps what it held.
     if (zdarzenie == QKeySequence::Copy) {
-        QApplication::clipboard()->setText(Tekst_do_skopiowania());
+        if (const QString tekst = Tekst_do_skopiowania(); !tekst.isEmpty())
+            QApplication::clipboard()->setText(tekst);
+        zdarzenie->accept();
+        return;
+    }
+    // Ctrl+Tab leaves the grid as Tab does.
+    const bool tab = zdarzenie->key() == Qt::Key_Tab || zdarzenie->key() == Qt::Key_Backtab;
+    if (tab && (zdarzenie->modifiers() & Qt::ControlModifier)) {
+        const bool wstecz = zdarzenie->key() == Qt::Key_Backtab || (zdarzenie->modifiers() & Qt::ShiftModifier);
+        focusNextPrevChild(!wstecz);
         zdarzenie->accept();
         return;
     }
     QTableView::keyPressEvent(zdarzenie);
+}
+
+void Siatka_tekstow::focusInEvent(QFocusEvent* zdarzenie)
+{
+    QTableView::focusInEvent(zdarzenie);
+    // The view tells of its current cell before its window is active, and
+    // then of itself as a whole: a screen reader hears the cell last, once
+    // the focus has settled.
+    QTimer::singleShot(0, this, [this] {
+        if (!hasFocus() || !isActiveWindow() || !currentIndex().isValid())
+            return;
+        QAccessibleInterface* siatka = QAccessible::queryAccessibleInterface(this);
+        QAccessibleTableInterface* tabela = siatka ? siatka->tableInterface() : nullptr;
+        QAccessibleInterface* komorka
+            = tabela ? tabela->cellAt(currentIndex().row(), currentIndex().column()) : nullptr;
+        if (komorka == nullptr)
+            return;
+        QAccessibleEvent ogloszenie(this, QAccessible::Focus);
+        ogloszenie.setChild(siatka->indexOfChild(komorka));
+        QAccessible::updateAccessibility(&ogloszenie);
+        emit Komorka_ogloszona(currentIndex());
+    });
 }
 
 QItemSelectionModel::SelectionFlags Siatka_tekstow::selectionCommand(
@@ -290,8 +327,9 @@ QItemSelectionModel::SelectionFlags Siatka_tekstow::selectionCommand(
         const auto* nacisk = static_cast<const QKeyEvent*>(zdarzenie);
         const bool ruch = nacisk->key() >= Qt::Key_Home && nacisk->key() <= Qt::Key_PageDown;
         if (ruch && (nacisk->modifiers() & Qt::ControlModifier))
-            return (nacisk->modifiers() & Qt::ShiftModifier) ? QItemSelectionModel::SelectCurrent
-                                                             : QItemSelectionModel::ClearAndSelect;
+            return QItemSelectionModel::Rows
+                | ((nacisk->modifiers() & Qt::ShiftModifier) ? QItemSelectionModel::SelectCurrent
+                                                             : QItemSelectionModel::ClearAndSelect);
     }
     return QTableView::selectionCommand(indeks, zdarzenie);
 }

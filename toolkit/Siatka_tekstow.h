@@ -8,10 +8,12 @@
 // redraws once at its end.
 //
 // For the reader: a cell whose text is clipped shows it whole as a tooltip;
-// Copy puts every highlighted row (a row with a selected cell) on the
-// clipboard as tab-separated lines (keys that move the current cell move the
-// highlight with it, Shift extends it); typing the start of a text moves to the
-// first row below the header whose cell in the search column starts with it.
+// the highlight covers whole rows, and Copy puts every highlighted row on the
+// clipboard as tab-separated lines, or leaves it alone when none is (keys that
+// move the current cell move the highlight with it, Shift extends it); typing
+// the start of a text moves to the first row below the header whose cell in
+// the search column starts with it. Tab and Ctrl+Tab leave the grid; a screen
+// reader is told of the current cell whenever the grid takes the focus.
 
 #include <QElapsedTimer>
 #include <QTableView>
@@ -51,12 +53,17 @@ public:
 
     void keyboardSearch(const QString& tekst) override;
 
+signals:
+    // A screen reader was told of this cell as the focus.
+    void Komorka_ogloszona(const QModelIndex& indeks);
+
 protected:
     bool viewportEvent(QEvent* zdarzenie) override;
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& indeks, const QEvent* zdarzenie) const override;
     QModelIndex moveCursor(CursorAction ruch, Qt::KeyboardModifiers modyfikatory) override;
     void keyPressEvent(QKeyEvent* zdarzenie) override;
+    void focusInEvent(QFocusEvent* zdarzenie) override;
 
 private:
     Model_siatki* model_siatki;

@@ -5,6 +5,7 @@
 #include "toolkit/Siatka_tekstow.h"
 
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -147,6 +148,28 @@ TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
     EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "\xAF\xF3\xB3w");
     Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
     EXPECT_NE(Czytaj_bajty("proba1.txt").find("<\xAF\xF3\xB3w\r\n"), std::string::npos);
+}
+
+// An Alt chord is a command key, never text; AltGr letters are typed.
+TEST_F(Dialogi, AltChordsTypeNothingInAnyBox)
+{
+    const std::pair<QDialog*, std::vector<const char*>> okna[]
+        = { { nowy_tytul, { "edytnazwa", "edytautor", "edytISBN" } }, { nowa_ksiazka, { "edytnum", "edyttytul" } } };
+    for (const auto& [dialog, pola] : okna) {
+        Gdy_otwarty(dialog, [&](QDialog* d) {
+            for (const char* pole : pola) {
+                auto* p = Kontrolka<QLineEdit>(dialog, pole);
+                p->setFocus();
+                Wpisz(p, "Nowy");
+                QTest::keyClick(p, Qt::Key_X, Qt::AltModifier);
+                QKeyEvent altgr(QEvent::KeyPress, Qt::Key_A, Qt::GroupSwitchModifier, QStringLiteral("ą"));
+                QApplication::sendEvent(p, &altgr);
+                EXPECT_EQ(p->text(), QStringLiteral("Nowyą")) << pole;
+            }
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        Kontrolka<QAction>(okno.get(), dialog == nowy_tytul ? "Nowytytul1" : "Nowaksiazka1")->trigger();
+    }
 }
 
 // A pasted text is stored as the box shows it: its trailing line end gone,

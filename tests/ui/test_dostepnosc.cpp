@@ -13,6 +13,8 @@
 #include <QToolButton>
 
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -103,6 +105,30 @@ TEST_F(Dostepnosc, GridColumnsAreNamedByTheirFirstRow)
         });
         Kontrolka<QAction>(okno.get(), dialog == tytuly ? "Tytuly1" : "Ksiazki1")->trigger();
     }
+}
+
+// Once a list's window is active, the reader is told last of the current
+// cell as the focus; a closed list has nothing showing.
+TEST_F(Dostepnosc, AnOpenedListAnnouncesItsCurrentCellAndAClosedOneNothing)
+{
+    Nowy_tytul("Lalka", "Prus", "83-1");
+    auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
+    std::vector<std::pair<QModelIndex, bool>> ogloszone; // the cell, its window active then
+    QObject::connect(siatka, &Siatka_tekstow::Komorka_ogloszona,
+        [&](const QModelIndex& i) { ogloszone.emplace_back(i, tytuly->isActiveWindow()); });
+    Gdy_otwarty(tytuly, [&](QDialog*) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !ogloszone.empty(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return tytuly->isActiveWindow(); }));
+        QTest::qWait(50); // nothing is told after the cell
+        ASSERT_EQ(ogloszone.size(), 1u);
+        EXPECT_EQ(ogloszone[0].first, siatka->model()->index(1, 1));
+        EXPECT_TRUE(ogloszone[0].second);
+    });
+    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
+    QAccessibleInterface* tabela = QAccessible::queryAccessibleInterface(siatka);
+    for (int k = 0; k < tabela->childCount(); ++k)
+        EXPECT_TRUE(tabela->child(k)->role() != QAccessible::Cell || tabela->child(k)->state().invisible)
+            << "cell " << k << " still showing";
 }
 
 TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)

@@ -93,7 +93,7 @@ TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
     Gdy_otwarty(ksiazki, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1");
         siatka->setFocus();
-        siatka->setCurrentIndex(siatka->model()->index(1, 0));
+        QTest::keyClick(siatka, Qt::Key_Home, Qt::ControlModifier);
         QTest::keySequence(siatka, QKeySequence::Copy);
         EXPECT_EQ(Schowek(), "1\t7\tŁódź nocą\tŻółkiewski\tĄĘ-1\n");
     });
@@ -125,14 +125,26 @@ TEST_F(Listy, CopyTakesWhatIsHighlightedAfterEveryKeyThatMoves)
             "L.p.\tTytuł\tAutor\tISBN\n1\tBajki\tA\tBajki\n2\tChlopi\tA\tChlopi\n3\tDziady\tA\tDziady\n"
             "4\tEmancypantki\tA\tEmancypantki\n5\tFerdydurke\tA\tFerdydurke\n" },
         { Qt::Key_E, Qt::NoModifier, "4\tEmancypantki\tA\tEmancypantki\n" },
+        { Qt::Key_Home, Qt::NoModifier, "4\tEmancypantki\tA\tEmancypantki\n" }, // to column 0
+        { Qt::Key_Down, Qt::ShiftModifier, "4\tEmancypantki\tA\tEmancypantki\n5\tFerdydurke\tA\tFerdydurke\n" },
+        { Qt::Key_Up, Qt::NoModifier, "4\tEmancypantki\tA\tEmancypantki\n" },
+        { Qt::Key_Space, Qt::ControlModifier, "poprzedni" }, // nothing highlighted: the clipboard stays
+        { Qt::Key_Down, Qt::NoModifier, "5\tFerdydurke\tA\tFerdydurke\n" },
+        { Qt::Key_Tab, Qt::NoModifier, "poprzedni" }, // on to the OK button, which copies nothing
+        { Qt::Key_Backtab, Qt::ShiftModifier, "5\tFerdydurke\tA\tFerdydurke\n" },
+        { Qt::Key_Tab, Qt::ControlModifier, "poprzedni" },
     };
     Gdy_otwarty(tytuly, [&](QDialog*) {
+        auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         for (const Krok& krok : kroki) {
-            QApplication::clipboard()->clear();
+            const std::string opis = QKeySequence(krok.klawisz | krok.modyfikatory).toString().toStdString();
+            QApplication::clipboard()->setText("poprzedni");
             QTest::keyClick(QApplication::focusWidget(), krok.klawisz, krok.modyfikatory);
             QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
-            EXPECT_EQ(Schowek(), QString::fromUtf8(krok.skopiowane))
-                << QKeySequence(krok.klawisz | krok.modyfikatory).toString().toStdString();
+            EXPECT_EQ(Schowek(), QString::fromUtf8(krok.skopiowane)) << opis;
+            // The highlight is what Copy takes: whole rows.
+            for (const QModelIndex& komorka : siatka->selectionModel()->selectedIndexes())
+                ASSERT_TRUE(siatka->selectionModel()->isRowSelected(komorka.row())) << opis << ": a part of a row";
         }
     });
     Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
@@ -202,6 +214,11 @@ TEST_F(Listy, EachListOpensWithTheKeyboardOnTheFirstRow)
                 wyslij(QKeySequence::Copy);
                 EXPECT_EQ(Schowek(), lista.drugi);
             }
+            // Tab and Shift+Tab go round the grid and the buttons.
+            wyslij(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), Kontrolka<QPushButton>(lista.dialog, "OKBtn")) << lista.polecenie;
+            wyslij(Qt::Key_Backtab);
+            EXPECT_EQ(QApplication::focusWidget(), siatka) << lista.polecenie;
             wyslij(lista.zamkniecie);
             EXPECT_FALSE(d->isVisible()) << lista.polecenie << ": the key closes the list";
         });

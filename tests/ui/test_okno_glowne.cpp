@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Okna_testowe.h"
 
+#include "app/Jedna_instancja.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -10,7 +12,13 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -105,7 +113,12 @@ TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedIte
         EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000)) << nazwa;
         return menu;
     };
+    // The pointer rests on a tool button, which the opened menu takes it
+    // from: the item's hint stands all the same.
+    QTest::mouseMove(Kontrolka<QToolButton>(okno.get(), "OpenBtn"));
     QMenu* pliki = otworz(Qt::Key_P, "FileMenu");
+    QEvent opuszczenie(QEvent::Leave);
+    QApplication::sendEvent(Kontrolka<QToolButton>(okno.get(), "OpenBtn"), &opuszczenie);
     for (const char* tekst : { "Otworz plik", "Zachowaj bieżący plik", "Koniec programu" }) {
         if (std::string(tekst) != "Otworz plik")
             QTest::keyClick(pliki, Qt::Key_Down);
@@ -133,6 +146,41 @@ TEST_F(Okno_glowne, StatusBarShowsLongHintOfControlUnderPointerAndHighlightedIte
     if (QWidget* otwarte = QApplication::activePopupWidget())
         otwarte->close();
     EXPECT_EQ(status(), "");
+}
+
+// A start while the first Wolumat in the folder is ending gets a window of
+// its own: the ending one takes no request, and one that takes a request and
+// closes without an answer does not count as a window that came forward.
+TEST_F(Okno_glowne, AStartWhileTheFirstIsEndingMakesItsOwnWindow)
+{
+    {
+        Jedna_instancja pierwsza;
+        ASSERT_FALSE(pierwsza.Przekazano_dzialajacej());
+        QObject::connect(okno.get(), &Tkartexform::Konczenie, &pierwsza, &Jedna_instancja::Przestan_sluchac);
+        Kontrolka<QAction>(okno.get(), "ExitItem")->trigger();
+        EXPECT_FALSE(Jedna_instancja().Przekazano_dzialajacej()) << "the ending Wolumat took the request";
+    }
+    // The request taken, the connection closed with no answer.
+    const QByteArray nazwa = Jedna_instancja().Nazwa().toUtf8();
+    const int serwer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un adres {};
+    adres.sun_family = AF_UNIX;
+    std::memcpy(adres.sun_path + 1, nazwa.constData(), static_cast<std::size_t>(nazwa.size()));
+    const auto dlugosc = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + nazwa.size());
+    ASSERT_EQ(::bind(serwer, reinterpret_cast<sockaddr*>(&adres), dlugosc), 0);
+    ASSERT_EQ(::listen(serwer, 4), 0);
+    std::thread konczacy([serwer] {
+        for (int i = 0; i < 3; ++i) {
+            const int polaczenie = ::accept(serwer, nullptr, nullptr);
+            char prosba[16];
+            [[maybe_unused]] const auto przeczytane = ::read(polaczenie, prosba, sizeof prosba);
+            ::close(polaczenie);
+        }
+    });
+    EXPECT_FALSE(Jedna_instancja().Przekazano_dzialajacej()) << "a closed connection taken for a window";
+    ::shutdown(serwer, SHUT_RDWR);
+    konczacy.join();
+    ::close(serwer);
 }
 
 TEST_F(Okno_glowne, ShortcutsRunSaveOpenAndExitWithoutTheMenu)
