@@ -30,8 +30,8 @@ void TOKWystytulyDlg::Wypelnij()
     if (tytuly == nullptr)
         return;
     // The order of Sortuj with Porownaj_tytuly, reached without chasing every
-    // element through memory at each comparison: 55 % of the list at a
-    // million objects (bench/README.md, row "keyed sort of the titles list").
+    // element through memory at each comparison (bench/README.md, row "keyed
+    // sort of the titles list").
     tytuly->Sortuj_wedlug_klucza(Klucz_tytulu);
     Siatka_tekstow& siatka = *ui->StringGrid1;
     {

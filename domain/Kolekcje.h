@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -36,14 +37,14 @@ public:
 
     TKol1() = default;
     // Elements are not deleted here: the owner calls Usun_wszystkie first.
-    ~TKol1() override { delete[] blok; }
+    ~TKol1() override = default;
 
     void Wpisz_skladniki(Tablica_obiektow* tablica) override
     {
         if constexpr (std::is_base_of_v<PDC_Obiekt, T>) {
-            for (std::int32_t i = 0; i < liczba; ++i)
-                if (elementy[i] != nullptr)
-                    elementy[i]->Wpisz_do_tablicy(tablica);
+            for (T* element : elementy)
+                if (element != nullptr)
+                    element->Wpisz_do_tablicy(tablica);
         }
     }
 
@@ -59,46 +60,28 @@ public:
         return nullptr;
     }
 
-    // Makes room for n more entries. Room is kept at both ends of the block,
-    // with spare capacity, so that inserting at position 0 (which every
-    // addition and every loaded object does) is amortised constant time
-    // instead of moving every entry each time.
+    // Makes room for n more entries. A deque holds them, so that inserting at
+    // position 0, which every addition and every loaded object does, moves
+    // no other entry.
     int Powieksz(std::int32_t n)
     {
-        if (n < 0)
+        if (n < 0 || std::int64_t { liczba } + n > najwieksza_pojemnosc)
             return 0;
-        const std::int64_t potrzebne = std::int64_t { liczba } + n;
-        if (potrzebne > najwieksza_pojemnosc)
-            return 0;
-        if (Miejsce_z_przodu() >= n && Miejsce_z_tylu() >= n)
-            return 1;
-        std::int64_t nowa = std::max<std::int64_t>(2 * std::int64_t { liczba } + 2 * std::int64_t { n }, 8);
-        nowa = std::min<std::int64_t>(nowa, najwieksza_pojemnosc);
-        T** nowy = new (std::nothrow) T*[static_cast<std::size_t>(nowa)];
-        if (nowy == nullptr) {
-            // Without new memory the free slots already held still serve.
-            if (pojemnosc - liczba < n)
-                return 0;
-            Wysrodkuj(blok, pojemnosc);
-            return 1;
-        }
-        Wysrodkuj(nowy, static_cast<std::int32_t>(nowa));
+        pojemnosc = std::max(pojemnosc, liczba + n);
         return 1;
     }
 
-    // Inserts at 0..liczba; the caller has made room with Powieksz.
+    // Inserts at 0..liczba; the caller has made room with Powieksz. Memory
+    // that runs out fails the insertion and changes nothing.
     int Wstaw(T* element, std::int32_t pozycja)
     {
         if (pozycja < 0 || pozycja > liczba || pojemnosc == liczba)
             return 0;
-        const bool w_przod = Miejsce_z_przodu() > 0 && (pozycja <= liczba / 2 || Miejsce_z_tylu() == 0);
-        if (w_przod) {
-            std::move(elementy, elementy + pozycja, elementy - 1);
-            --elementy;
-        } else {
-            std::move_backward(elementy + pozycja, elementy + liczba, elementy + liczba + 1);
+        try {
+            elementy.insert(elementy.begin() + pozycja, element);
+        } catch (const std::bad_alloc&) {
+            return 0;
         }
-        elementy[pozycja] = element;
         ++liczba;
         return 1;
     }
@@ -107,7 +90,7 @@ public:
     void Sortuj(Porownanie_wpisow cmp)
     {
         if (liczba > 1)
-            std::sort(elementy, elementy + liczba, [cmp](T* const& a, T* const& b) { return cmp(&a, &b) < 0; });
+            std::sort(elementy.begin(), elementy.end(), [cmp](T* const& a, T* const& b) { return cmp(&a, &b) < 0; });
     }
 
     // Sorts by the comparison that `klucz` encodes: `klucz` maps an element
@@ -116,8 +99,7 @@ public:
     // unspecified in both; with GCC's std::sort, whose moves follow the
     // outcomes of its comparisons alone, the two agree (a test checks it).
     // Sorting (key, element) pairs laid out together, instead of elements
-    // scattered in memory, halves the titles list at a million objects
-    // (bench/README.md, row "keyed sort of the titles list").
+    // scattered in memory (bench/README.md, row "keyed sort of the titles list").
     template <class Klucz> void Sortuj_wedlug_klucza(Klucz klucz)
     {
         if (liczba < 2)
@@ -135,47 +117,21 @@ public:
     T* Element(std::int32_t pozycja) const { return Poprawna_pozycja(pozycja) ? elementy[pozycja] : nullptr; }
     bool Poprawna_pozycja(std::int32_t pozycja) const { return pozycja >= 0 && pozycja < liczba; }
 
-    // Deletes the elements, last first, then releases the block.
+    // Deletes the elements, last first, then releases the room.
     void Usun_wszystkie()
     {
         for (std::int32_t i = liczba - 1; i >= 0; --i)
             delete elementy[i];
-        delete[] blok;
-        blok = nullptr;
-        elementy = nullptr;
+        std::deque<T*>().swap(elementy);
         pojemnosc = 0;
         liczba = 0;
     }
 
 protected:
-    T** elementy = nullptr;
+    std::deque<T*> elementy;
 
 private:
     static constexpr std::int64_t najwieksza_pojemnosc = 0x7fffffff;
-
-    std::int32_t Miejsce_z_przodu() const { return static_cast<std::int32_t>(elementy - blok); }
-    std::int32_t Miejsce_z_tylu() const { return pojemnosc - liczba - Miejsce_z_przodu(); }
-
-    // Moves the entries to the middle of `cel` (the current block or a new one),
-    // splitting the free slots evenly between the two ends.
-    void Wysrodkuj(T** cel, std::int32_t nowa_pojemnosc)
-    {
-        T** nowe = cel + (nowa_pojemnosc - liczba) / 2;
-        if (liczba > 0) {
-            if (nowe < elementy)
-                std::move(elementy, elementy + liczba, nowe);
-            else
-                std::move_backward(elementy, elementy + liczba, nowe + liczba);
-        }
-        if (cel != blok) {
-            delete[] blok;
-            blok = cel;
-        }
-        elementy = nowe;
-        pojemnosc = nowa_pojemnosc;
-    }
-
-    T** blok = nullptr;
     std::int32_t pojemnosc = 0;
 };
 

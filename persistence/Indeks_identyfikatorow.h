@@ -16,8 +16,8 @@ class PDC_Obiekt;
 // it now (or that none does). Places are chosen by a mixer keyed with a seed
 // drawn once per run, so no file can choose identifiers that pile up: a
 // lookup stays a few probes on any input, and output never depends on the
-// seed. One flat table instead of std::unordered_map buys 27 % of Open at a
-// million objects (bench/README.md, row "identifier index").
+// seed. One flat table instead of std::unordered_map (bench/README.md, row
+// "identifier index").
 class Indeks_identyfikatorow {
 public:
     struct Wpis {

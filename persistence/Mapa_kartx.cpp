@@ -11,15 +11,15 @@
 #include <memory>
 
 namespace {
-// Lists a new object and puts it at the front of its collection; on any
-// failure it is neither listed nor held, and is released.
+// Puts a new object at the front of its collection, then lists it; one that
+// cannot be held is released, and one that cannot be listed stays held, so
+// the table never names an object that is gone.
 template <class T>
 void Wstaw_nowy(std::unique_ptr<T> obiekt, std::int32_t id, TKol4<T>& kolekcja, Tablica_obiektow* tablica)
 {
-    if (!kolekcja.Powieksz(1))
+    if (!kolekcja.Powieksz(1) || !kolekcja.Wstaw(obiekt.get(), 0))
         return;
-    tablica->Dodaj(id, obiekt.get());
-    kolekcja.Wstaw(obiekt.release(), 0);
+    tablica->Dodaj(id, obiekt.release());
 }
 
 template <class F> void Zarejestruj(TKol4<Format_obiektow>& formaty, std::int32_t kod)

@@ -75,9 +75,8 @@ Strumien_wyjsciowy& Tablica_obiektow::Zapisz_tablice(Strumien_wyjsciowy& s)
 Strumien_wyjsciowy& Tablica_obiektow::Zapisz_obiekty(Strumien_wyjsciowy& s)
 {
     // A copy's definition names its title's identifier, which lies in memory
-    // far from the copy; asking for it a few copies ahead hides the wait:
-    // 24 % of Save at a million objects (bench/README.md, row "prefetch of a
-    // copy's title while saving").
+    // far from the copy; asking for it a few copies ahead hides the wait
+    // (bench/README.md, row "prefetch of a copy's title while saving").
     constexpr std::int32_t naprzod = 8;
     for (std::int32_t i = 0; i < licznik; ++i) {
         if (i + naprzod < licznik) {

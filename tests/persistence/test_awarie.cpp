@@ -3,8 +3,8 @@
 // or exactly the new one.
 
 #include "Aplikacja_w_katalogu.h"
-#include "Dziecko_w_toku.h"
 #include "tests/support/Biblioteka_testowa.h"
+#include "tests/support/Dziecko.h"
 
 #include <chrono>
 #include <csignal>
@@ -59,8 +59,7 @@ protected:
         std::this_thread::sleep_for(std::chrono::microseconds(po_us));
         for (const int sygnal : sygnaly)
             ::kill(dziecko, sygnal);
-        int status = 0;
-        return ::waitpid(dziecko, &status, 0) == dziecko ? status : -1;
+        return Zaczekaj(dziecko);
     }
 
     const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
@@ -69,8 +68,8 @@ protected:
 int Tymczasowe_w(const fs::path& katalog)
 {
     int ile = 0;
-    for (const auto& wpis : fs::directory_iterator(katalog))
-        ile += wpis.path().filename().string().rfind(".proba1.txt.tmp-", 0) == 0;
+    for (const std::string& nazwa : Pliki_w(katalog))
+        ile += nazwa.rfind(".proba1.txt.tmp-", 0) == 0;
     return ile;
 }
 
@@ -149,7 +148,7 @@ TEST_F(Awarie, TwoSavesThroughTwoNamesLeaveOneWholeCatalogue)
         app.Dodaj_tytul("Drugi zapis", "Autor", "99-99");
         app.Zachowaj();
     };
-    ::waitpid(Rozpocznij_w_dziecku(z_nowym_tytulem, "wzor"), nullptr, 0);
+    W_dziecku(z_nowym_tytulem, "wzor");
     const std::string drugi = Czytaj_bajty("wzor/proba1.txt");
     ASSERT_NE(drugi, pierwszy);
     fs::create_directory("a");
@@ -161,8 +160,8 @@ TEST_F(Awarie, TwoSavesThroughTwoNamesLeaveOneWholeCatalogue)
         const pid_t a = Rozpocznij_w_dziecku([&] { app.Zachowaj(); }, "a");
         const pid_t b = Rozpocznij_w_dziecku(z_nowym_tytulem, "b");
         ASSERT_TRUE(a > 0 && b > 0);
-        ::waitpid(a, nullptr, 0);
-        ::waitpid(b, nullptr, 0);
+        Zaczekaj(a);
+        Zaczekaj(b);
         const std::string po = Czytaj_bajty("a/proba1.txt");
         ASSERT_TRUE(po == pierwszy || po == drugi) << "try " << proba << " left " << po.size() << " bytes";
         ASSERT_EQ(Czytaj_bajty("b/proba1.txt"), po);

@@ -8,6 +8,7 @@
 #include "persistence/Mapa_kartx.h"
 #include "persistence/Strumien_wejsciowy.h"
 #include "persistence/Tablica_obiektow.h"
+#include "tests/support/Dziecko.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -60,10 +61,7 @@ protected:
             app.Dodaj_tytul(("Tytul " + std::to_string(i)).c_str(), "Autor", std::to_string(i).c_str());
     }
 
-    int Pliki_w_katalogu() const
-    {
-        return static_cast<int>(std::distance(fs::directory_iterator("."), fs::directory_iterator()));
-    }
+    int Pliki_w_katalogu() const { return static_cast<int>(Pliki_w(".").size()); }
 
     const std::string stary = "stara zawartosc\r\n";
 };
@@ -77,15 +75,11 @@ TEST_F(Pliki, SaveUnderFileSizeLimitFailsAndKeepsOldFile)
         Zapisz_bajty("proba1.txt", stary);
         if (druga_nazwa)
             fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
-        const pid_t dziecko = ::fork();
-        ASSERT_GE(dziecko, 0);
-        if (dziecko == 0) {
+        const int status = W_dziecku([this] {
             const rlimit limit { 4096, 4096 };
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            ::_exit(Zachowaj_z_wynikiem() == 0 ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(dziecko, &status, 0), dziecko);
+            return Zachowaj_z_wynikiem() == 0 ? 0 : 1;
+        });
         ASSERT_TRUE(WIFEXITED(status)) << "ended by " << strsignal(WTERMSIG(status)) << ", second name " << druga_nazwa;
         EXPECT_EQ(WEXITSTATUS(status), 0) << "the driver must report the failed write";
         EXPECT_EQ(Czytaj_bajty("proba1.txt"), stary);
@@ -215,10 +209,8 @@ TEST_F(Pliki, ModesAndLinksArePreserved)
 
 TEST_F(Pliki, TemporaryFilesOfKilledSavesAreRemoved)
 {
-    const pid_t martwy = ::fork();
-    if (martwy == 0)
-        ::_exit(0);
-    ::waitpid(martwy, nullptr, 0);
+    const pid_t martwy = Rozpocznij_w_dziecku([] {});
+    Zaczekaj(martwy);
     const std::string porzucony = ".proba1.txt.tmp-" + std::to_string(martwy) + "-123";
     Zapisz_bajty(porzucony, "urwany zap");
     const std::string cudzy = ".proba1.txt.tmp-" + std::to_string(::getppid()) + "-5"; // a live process
@@ -270,17 +262,7 @@ TEST_F(Pliki, UnreadableFileOpensAsMissing)
     }
     // Root reads a file without read bits, so the check runs as nobody.
     fs::permissions(".", fs::perms::all);
-    const pid_t dziecko = ::fork();
-    ASSERT_GE(dziecko, 0);
-    if (dziecko == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
-        ::_exit(otwiera_jak_brak() ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(dziecko, &status, 0), dziecko);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(W_dziecku([&] { return otwiera_jak_brak() ? 0 : 1; }, nullptr, true), 0);
 }
 
 } // namespace

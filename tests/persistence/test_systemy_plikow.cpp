@@ -3,10 +3,10 @@
 // folders that allow no new file or no rename over another user's file, hard
 // links, a full disk, and a power cut in the middle of a Save.
 
-#include "Dziecko_w_toku.h"
 #include "System_plikow_testowy.h"
 #include "domain/TKlasaAplikacji.h"
 #include "tests/support/Biblioteka_testowa.h"
+#include "tests/support/Dziecko.h"
 #include "tests/support/Katalog_tymczasowy.h"
 
 #include <gtest/gtest.h>
@@ -53,10 +53,7 @@ void PrintTo(const Wynik& w, std::ostream* os)
 
 Wynik Wynik_w(const fs::path& katalog)
 {
-    Wynik w { Czytaj_bajty(katalog / "proba1.txt"), Czytaj_bajty(katalog / "proba2.txt"), {} };
-    for (const auto& wpis : fs::directory_iterator(katalog))
-        w.pliki.insert(wpis.path().filename().string());
-    return w;
+    return { Czytaj_bajty(katalog / "proba1.txt"), Czytaj_bajty(katalog / "proba2.txt"), Pliki_w(katalog) };
 }
 
 // What a librarian does in one session: two titles with copies, Save, one
@@ -93,19 +90,7 @@ auto Zapis_biblioteki(int tytuly)
 // true when it ended normally.
 template <typename F> bool W_procesie(const fs::path& katalog, bool jako_nobody, F dzialanie)
 {
-    const pid_t dziecko = ::fork();
-    if (dziecko < 0)
-        return false;
-    if (dziecko == 0) {
-        if (jako_nobody && (::setgroups(0, nullptr) != 0 || ::setgid(nogroup) != 0 || ::setuid(nobody) != 0))
-            ::_exit(2);
-        if (::chdir(katalog.c_str()) != 0)
-            ::_exit(3);
-        dzialanie();
-        ::_exit(0);
-    }
-    int status = 0;
-    return ::waitpid(dziecko, &status, 0) == dziecko && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return W_dziecku(dzialanie, katalog.c_str(), jako_nobody) == 0;
 }
 
 class Miejsca_zapisu : public ::testing::Test {
@@ -243,12 +228,12 @@ TEST_F(Miejsca_zapisu, AFullDiskDuringAnInPlaceWritePutsTheOldBytesBack)
     const bool zakonczony = W_procesie(k, false, Zapis_biblioteki(2000));
     const std::string po = Czytaj_bajty(k / "proba1.txt");
     const std::string druga = Czytaj_bajty(k / "druga_nazwa.txt");
-    const auto pliki = std::distance(fs::directory_iterator(k), fs::directory_iterator());
+    const auto pliki = Pliki_w(k).size();
     ::umount(k.c_str());
     EXPECT_TRUE(zakonczony);
     EXPECT_EQ(po, stary);
     EXPECT_EQ(druga, stary);
-    EXPECT_EQ(pliki, 3);
+    EXPECT_EQ(pliki, 3u);
 }
 
 // Fills a file system until only about `zostaw` bytes stay free.
@@ -418,7 +403,7 @@ TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
         ASSERT_GT(dziecko, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(chwila(los)));
         ASSERT_TRUE(Odetnij_zasilanie(system.Punkt())) << "FS_IOC_SHUTDOWN refused";
-        ::waitpid(dziecko, nullptr, 0);
+        Zaczekaj(dziecko);
         ASSERT_TRUE(system.Odmontuj());
         ASSERT_TRUE(system.Zamontuj());
         const std::string po = Czytaj_bajty(k / "proba1.txt");

@@ -34,3 +34,11 @@ void Zapisz_bajty(const std::filesystem::path& plik, const std::string& bajty)
     std::ofstream out(plik, std::ios::binary | std::ios::trunc);
     out << bajty;
 }
+
+std::set<std::string> Pliki_w(const std::filesystem::path& katalog)
+{
+    std::set<std::string> nazwy;
+    for (const auto& wpis : std::filesystem::directory_iterator(katalog))
+        nazwy.insert(wpis.path().filename().string());
+    return nazwy;
+}

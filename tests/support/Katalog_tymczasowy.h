@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 // A fresh directory that becomes the working directory for the test's life,
@@ -23,3 +24,5 @@ private:
 
 std::string Czytaj_bajty(const std::filesystem::path& plik);
 void Zapisz_bajty(const std::filesystem::path& plik, const std::string& bajty);
+// The names in a folder.
+std::set<std::string> Pliki_w(const std::filesystem::path& katalog);

@@ -4,6 +4,7 @@
 // stays consistent, so the program can go on.
 
 #include "tests/support/Biblioteka_testowa.h"
+#include "tests/support/Dziecko.h"
 #include "tests/support/Katalog_tymczasowy.h"
 #include "toolkit/Obsluga_bledow.h"
 
@@ -14,7 +15,6 @@
 #include <fstream>
 #include <set>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -124,26 +124,16 @@ int Deskryptory()
     return Otwarte_deskryptory() == przed ? 0 : 8;
 }
 
-int W_procesie_potomnym(int (*przebieg)())
-{
-    const pid_t dziecko = ::fork();
-    if (dziecko == 0)
-        ::_exit(przebieg());
-    int status = 0;
-    if (dziecko < 0 || ::waitpid(dziecko, &status, 0) != dziecko || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
 TEST(Brak_pamieci, ReachesTheHandlerAndLeavesDataConsistent)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit here allows";
 #endif
     Katalog_tymczasowy katalog;
-    EXPECT_EQ(W_procesie_potomnym(Otwieranie), 0);
-    EXPECT_EQ(W_procesie_potomnym(Dodawanie), 0);
-    EXPECT_EQ(W_procesie_potomnym(Deskryptory), 0);
+    // A wait status: 0 when the child returned 0, its code times 256 otherwise.
+    EXPECT_EQ(W_dziecku(Otwieranie), 0);
+    EXPECT_EQ(W_dziecku(Dodawanie), 0);
+    EXPECT_EQ(W_dziecku(Deskryptory), 0);
 }
 
 } // namespace
