@@ -6,8 +6,6 @@
 
 #include <QItemSelectionModel>
 
-#include <string>
-
 bool Okno_listy::Execute()
 {
     {
@@ -34,12 +32,10 @@ void Okno_listy::showEvent(QShowEvent* zdarzenie)
 void Okno_listy::hideEvent(QHideEvent* zdarzenie)
 {
     Okno_dialogowe::hideEvent(zdarzenie);
-    // A closed list holds no rows, so a screen reader finds none showing;
-    // the next showing fills it afresh anyway.
-    if (siatka_listy != nullptr) {
-        const Wypelnianie_siatki oproznianie(*siatka_listy);
-        siatka_listy->Ustaw_RowCount(0);
-    }
+    // A closed list holds no rows, so a screen reader finds none showing
+    // and nothing is read from a catalogue that changes meanwhile.
+    if (siatka_listy != nullptr)
+        siatka_listy->Oproznij();
 }
 
 void Okno_listy::Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny)
@@ -49,14 +45,4 @@ void Okno_listy::Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, 
     siatka.Ustaw_ColCount(kolumny);
     // Typing finds a title's name, or a copy's number.
     siatka.Ustaw_kolumne_wyszukiwania(1);
-}
-
-void Okno_listy::Przygotuj_wiersze(Siatka_tekstow& siatka, std::int32_t n, std::initializer_list<QString> naglowki)
-{
-    siatka.Ustaw_RowCount(n + 1);
-    int kolumna = 0;
-    for (const QString& naglowek : naglowki)
-        siatka.Ustaw_Cells(kolumna++, 0, naglowek);
-    for (int r = 1; r <= n; ++r)
-        siatka.Ustaw_komorke_cp1250(0, r, std::to_string(r).c_str());
 }

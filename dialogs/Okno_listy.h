@@ -5,9 +5,6 @@
 
 #include <QString>
 
-#include <cstdint>
-#include <initializer_list>
-
 class Siatka_tekstow;
 
 // What the two list dialogs share: a grid with a header row and one row per
@@ -27,10 +24,6 @@ public:
 protected:
     // The grid's accessible name and columns, once its form is set up.
     void Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, int kolumny);
-    // Room for n elements below the header row, which is written; every
-    // row's first cell is its number.
-    static void Przygotuj_wiersze(Siatka_tekstow& siatka, std::int32_t n, std::initializer_list<QString> naglowki);
-
     void showEvent(QShowEvent* zdarzenie) override;
     void hideEvent(QHideEvent* zdarzenie) override;
 

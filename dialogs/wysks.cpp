@@ -28,18 +28,18 @@ void TOKWysKsiazkiDlg::Wypelnij()
     if (pozycje == nullptr)
         return;
     pozycje->Sortuj(Porownaj_pozycje);
-    Siatka_tekstow& siatka = *ui->StringGrid1;
-    Wypelnianie_siatki wypelnianie(siatka);
-    Przygotuj_wiersze(siatka, pozycje->Podaj_liczbe(),
-        { QStringLiteral("L.p."), QStringLiteral("Numer"), QStringLiteral("Tytuł"), QStringLiteral("Autor"),
-            QStringLiteral("ISBN") });
-    for (std::int32_t p = 0; const TPozycja* pozycja = pozycje->Element(p); ++p) {
-        const int r = p + 1;
-        siatka.Ustaw_komorke_cp1250(1, r, std::to_string(pozycja->Podaj_numer()).c_str());
-        // A copy whose title did not resolve on Open shows empty title cells.
-        const TTytul* tytul = pozycja->Podaj_tytul();
-        siatka.Ustaw_komorke_cp1250(2, r, tytul ? tytul->Podaj_nazwe() : "");
-        siatka.Ustaw_komorke_cp1250(3, r, tytul ? tytul->Podaj_autora() : "");
-        siatka.Ustaw_komorke_cp1250(4, r, tytul ? tytul->Podaj_ISBN() : "");
-    }
+    ui->StringGrid1->Pokaz({ QStringLiteral("L.p."), QStringLiteral("Numer"), QStringLiteral("Tytuł"),
+                               QStringLiteral("Autor"), QStringLiteral("ISBN") },
+        pozycje->Podaj_liczbe(), [pozycje = pozycje](int kolumna, std::int32_t p) -> std::string {
+            const TPozycja* pozycja = pozycje->Element(p);
+            if (pozycja == nullptr)
+                return {};
+            if (kolumna == 1)
+                return std::to_string(pozycja->Podaj_numer());
+            // A copy whose title did not resolve on Open shows empty title cells.
+            const TTytul* tytul = pozycja->Podaj_tytul();
+            if (tytul == nullptr)
+                return {};
+            return kolumna == 2 ? tytul->Podaj_nazwe() : kolumna == 3 ? tytul->Podaj_autora() : tytul->Podaj_ISBN();
+        });
 }

@@ -34,16 +34,12 @@ void TOKWystytulyDlg::Wypelnij()
     // sort of the titles list").
     tytuly->Sortuj_wedlug_klucza(Klucz_tytulu);
     Siatka_tekstow& siatka = *ui->StringGrid1;
-    {
-        Wypelnianie_siatki wypelnianie(siatka);
-        Przygotuj_wiersze(siatka, tytuly->Podaj_liczbe(),
-            { QStringLiteral("L.p."), QStringLiteral("Tytuł"), QStringLiteral("Autor"), QStringLiteral("ISBN") });
-        for (std::int32_t p = 0; const TTytul* tytul = tytuly->Element(p); ++p) {
-            const int r = p + 1;
-            siatka.Ustaw_komorke_cp1250(1, r, tytul->Podaj_nazwe());
-            siatka.Ustaw_komorke_cp1250(2, r, tytul->Podaj_autora());
-            siatka.Ustaw_komorke_cp1250(3, r, tytul->Podaj_ISBN());
-        }
-    }
+    siatka.Pokaz({ QStringLiteral("L.p."), QStringLiteral("Tytuł"), QStringLiteral("Autor"), QStringLiteral("ISBN") },
+        tytuly->Podaj_liczbe(), [tytuly = tytuly](int kolumna, std::int32_t p) -> std::string {
+            const TTytul* tytul = tytuly->Element(p);
+            if (tytul == nullptr)
+                return {};
+            return kolumna == 1 ? tytul->Podaj_nazwe() : kolumna == 2 ? tytul->Podaj_autora() : tytul->Podaj_ISBN();
+        });
     siatka.setVisible(true);
 }

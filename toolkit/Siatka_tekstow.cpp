@@ -17,14 +17,11 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <array>
-#include <cstring>
+#include <utility>
+#include <vector>
 
-namespace {
-// A cell holds up to 19 bytes and its terminating zero, like the fields it shows.
-constexpr int rozmiar_komorki = 20;
-} // namespace
-
+// Reads the rows from what the grid shows, cell by cell as the view asks:
+// nothing is copied, so a list of a million rows fills at once.
 class Model_siatki : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -37,7 +34,7 @@ public:
         if (!indeks.isValid())
             return {};
         if (rola == Qt::DisplayRole || rola == Qt::AccessibleTextRole)
-            return Z_cp1250(Komorka(indeks.column(), indeks.row()));
+            return Tekst(indeks.column(), indeks.row());
         if (rola == Qt::BackgroundRole && indeks.column() < stale_kolumny)
             return QApplication::palette().button();
         return {};
@@ -48,7 +45,7 @@ public:
     QVariant headerData(int sekcja, Qt::Orientation kierunek, int rola) const override
     {
         if (kierunek == Qt::Horizontal && rola == Qt::DisplayRole && wiersze > 0)
-            return Z_cp1250(Komorka(sekcja, 0));
+            return Tekst(sekcja, 0);
         return QAbstractTableModel::headerData(sekcja, kierunek, rola);
     }
 
@@ -58,97 +55,50 @@ public:
         return indeks.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
     }
 
-    const char* Komorka(int kolumna, int wiersz) const
+    // Row 0 holds the headers, column 0 the row's number; the rest come
+    // from the element at position row - 1.
+    QString Tekst(int kolumna, int wiersz) const
     {
         if (kolumna < 0 || kolumna >= kolumny || wiersz < 0 || wiersz >= wiersze)
-            return "";
-        return &dane[Przesuniecie(kolumna, wiersz)];
-    }
-
-    void Ustaw_komorke(int kolumna, int wiersz, const char* bajty)
-    {
-        if (kolumna < 0 || kolumna >= kolumny || wiersz < 0 || wiersz >= wiersze)
-            return;
-        char* cel = &dane[Przesuniecie(kolumna, wiersz)];
-        const std::size_t dlugosc = std::min(std::strlen(bajty), std::size_t { rozmiar_komorki - 1 });
-        std::memcpy(cel, bajty, dlugosc);
-        cel[dlugosc] = '\0';
-        if (wypelnianie)
-            return;
-        emit dataChanged(index(wiersz, kolumna), index(wiersz, kolumna));
+            return {};
         if (wiersz == 0)
-            emit headerDataChanged(Qt::Horizontal, kolumna, kolumna);
+            return naglowki.value(kolumna);
+        if (kolumna == 0)
+            return QString::number(wiersz);
+        return zrodlo ? Z_cp1250(zrodlo(kolumna, wiersz - 1).c_str()) : QString();
     }
 
-    void Ustaw_wiersze(int nowe)
+    void Pokaz(QStringList nowe_naglowki, std::int32_t elementy, Siatka_tekstow::Zrodlo nowe_zrodlo)
     {
-        nowe = std::max(nowe, 0);
-        if (nowe == wiersze)
-            return;
-        const std::size_t rozmiar
-            = static_cast<std::size_t>(nowe) * static_cast<std::size_t>(kolumny) * rozmiar_komorki;
-        if (nowe > wiersze) {
-            dane.resize(rozmiar, '\0'); // may throw: then nothing has changed
-            if (!wypelnianie)
-                beginInsertRows({}, wiersze, nowe - 1);
-            wiersze = nowe;
-            if (!wypelnianie)
-                endInsertRows();
-        } else {
-            if (!wypelnianie)
-                beginRemoveRows({}, nowe, wiersze - 1);
-            wiersze = nowe;
-            dane.resize(rozmiar);
-            if (!wypelnianie)
-                endRemoveRows();
-        }
+        beginResetModel();
+        naglowki = std::move(nowe_naglowki);
+        wiersze = std::max<std::int32_t>(elementy, 0) + 1;
+        zrodlo = std::move(nowe_zrodlo);
+        endResetModel();
+    }
+
+    void Oproznij()
+    {
+        beginResetModel();
+        wiersze = 0;
+        zrodlo = nullptr;
+        endResetModel();
     }
 
     void Ustaw_kolumny(int nowe)
     {
-        nowe = std::max(nowe, 0);
-        // Allocated before the reset begins, so that running out of memory
-        // leaves no reset open.
-        std::vector<char> przeniesione(
-            static_cast<std::size_t>(wiersze) * static_cast<std::size_t>(nowe) * rozmiar_komorki, '\0');
-        for (int w = 0; w < wiersze; ++w)
-            for (int k = 0; k < std::min(nowe, kolumny); ++k)
-                std::memcpy(&przeniesione[(static_cast<std::size_t>(w) * nowe + k) * rozmiar_komorki],
-                    &dane[Przesuniecie(k, w)], rozmiar_komorki);
         beginResetModel();
-        dane.swap(przeniesione);
-        kolumny = nowe;
+        kolumny = std::max(nowe, 0);
         endResetModel();
-    }
-
-    void Zacznij()
-    {
-        if (!wypelnianie)
-            beginResetModel();
-        wypelnianie = true;
-    }
-
-    void Zakoncz()
-    {
-        if (wypelnianie)
-            endResetModel();
-        wypelnianie = false;
     }
 
     int stale_kolumny = 0;
 
 private:
-    std::size_t Przesuniecie(int kolumna, int wiersz) const
-    {
-        return (static_cast<std::size_t>(wiersz) * static_cast<std::size_t>(kolumny)
-                   + static_cast<std::size_t>(kolumna))
-            * rozmiar_komorki;
-    }
-
-    std::vector<char> dane;
-    int wiersze = 0;
+    QStringList naglowki;
+    int wiersze = 1;
     int kolumny = 0;
-    bool wypelnianie = false;
+    Siatka_tekstow::Zrodlo zrodlo;
 };
 
 Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
@@ -174,7 +124,6 @@ Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone); // a grid clips its texts
     Ustaw_ColCount(5);
-    Ustaw_RowCount(1);
 }
 
 Siatka_tekstow::~Siatka_tekstow() = default;
@@ -194,11 +143,6 @@ int Siatka_tekstow::RowCount() const
     return model_siatki->rowCount();
 }
 
-void Siatka_tekstow::Ustaw_RowCount(int wiersze)
-{
-    model_siatki->Ustaw_wiersze(wiersze);
-}
-
 void Siatka_tekstow::Ustaw_FixedCols(int kolumny)
 {
     model_siatki->stale_kolumny = kolumny;
@@ -206,27 +150,17 @@ void Siatka_tekstow::Ustaw_FixedCols(int kolumny)
 
 QString Siatka_tekstow::Cells(int kolumna, int wiersz) const
 {
-    return Z_cp1250(model_siatki->Komorka(kolumna, wiersz));
+    return model_siatki->Tekst(kolumna, wiersz);
 }
 
-void Siatka_tekstow::Ustaw_Cells(int kolumna, int wiersz, const QString& tekst)
+void Siatka_tekstow::Pokaz(QStringList naglowki, std::int32_t elementy, Zrodlo zrodlo)
 {
-    model_siatki->Ustaw_komorke(kolumna, wiersz, Na_cp1250(tekst).c_str());
+    model_siatki->Pokaz(std::move(naglowki), elementy, std::move(zrodlo));
 }
 
-void Siatka_tekstow::Ustaw_komorke_cp1250(int kolumna, int wiersz, const char* bajty)
+void Siatka_tekstow::Oproznij()
 {
-    model_siatki->Ustaw_komorke(kolumna, wiersz, bajty);
-}
-
-void Siatka_tekstow::Zacznij_wypelnianie()
-{
-    model_siatki->Zacznij();
-}
-
-void Siatka_tekstow::Zakoncz_wypelnianie()
-{
-    model_siatki->Zakoncz();
+    model_siatki->Oproznij();
 }
 
 QString Siatka_tekstow::Tekst_przyciety(const QModelIndex& indeks) const

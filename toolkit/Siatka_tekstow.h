@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A string grid: cells of text by column and row, a row count, one default
-// column width. The texts are held as windows-1250 bytes in fixed slots, so a
-// grid of a million rows fills fast and stays small; Qt's view shows only the
-// visible cells. Fill many cells inside one Wypelnianie_siatki, which
-// redraws once at its end.
+// A string grid: a header row, then one row per element of what it shows,
+// each numbered in column 0, its other cells read from the elements as the
+// view asks for them, so a grid of a million rows fills at once and holds
+// no copy; Qt's view asks only for the visible cells. What it shows must
+// outlive the showing, or be taken off with Oproznij first.
 //
 // For the reader: a cell whose text is clipped shows it whole as a tooltip;
 // the highlight covers whole rows, and Copy puts every highlighted row on the
@@ -16,10 +16,12 @@
 // reader is told of the current cell whenever the grid takes the focus.
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTableView>
 
 #include <cstdint>
-#include <vector>
+#include <functional>
+#include <string>
 
 class Model_siatki;
 
@@ -29,20 +31,21 @@ public:
     explicit Siatka_tekstow(QWidget* rodzic = nullptr);
     ~Siatka_tekstow() override;
 
+    // The text of column `kolumna` (1 and on) of the element at `pozycja`,
+    // as windows-1250 bytes.
+    using Zrodlo = std::function<std::string(int kolumna, std::int32_t pozycja)>;
+
     int ColCount() const;
     void Ustaw_ColCount(int kolumny);
     int RowCount() const;
-    void Ustaw_RowCount(int wiersze);
     // Columns before this one are fixed: drawn as headings.
     void Ustaw_FixedCols(int kolumny);
-
     QString Cells(int kolumna, int wiersz) const;
-    void Ustaw_Cells(int kolumna, int wiersz, const QString& tekst);
-    // The same for text that is windows-1250 bytes already.
-    void Ustaw_komorke_cp1250(int kolumna, int wiersz, const char* bajty);
 
-    void Zacznij_wypelnianie();
-    void Zakoncz_wypelnianie();
+    // The header row, then `elementy` rows read from `zrodlo`.
+    void Pokaz(QStringList naglowki, std::int32_t elementy, Zrodlo zrodlo);
+    // No rows at all, and nothing read any more.
+    void Oproznij();
 
     // The column that typing searches; -1 for none.
     void Ustaw_kolumne_wyszukiwania(int kolumna) { kolumna_wyszukiwania = kolumna; }
@@ -70,21 +73,4 @@ private:
     int kolumna_wyszukiwania = -1;
     QString szukany;
     QElapsedTimer od_ostatniego_znaku;
-};
-
-// Fills a grid between Zacznij_wypelnianie and Zakoncz_wypelnianie, also when
-// filling ends in an exception.
-class Wypelnianie_siatki {
-public:
-    explicit Wypelnianie_siatki(Siatka_tekstow& siatka)
-        : siatka(siatka)
-    {
-        siatka.Zacznij_wypelnianie();
-    }
-    ~Wypelnianie_siatki() { siatka.Zakoncz_wypelnianie(); }
-    Wypelnianie_siatki(const Wypelnianie_siatki&) = delete;
-    Wypelnianie_siatki& operator=(const Wypelnianie_siatki&) = delete;
-
-private:
-    Siatka_tekstow& siatka;
 };
