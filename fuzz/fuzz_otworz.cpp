@@ -12,16 +12,15 @@
 #include "Katalog_roboczy.h"
 #include "domain/Porownania.h"
 #include "domain/TKlasaAplikacji.h"
+#include "tests/support/Migawka.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -40,51 +39,15 @@ std::string Czytaj(const char* nazwa)
     return { std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>() };
 }
 
-template <class T> std::vector<T*> Elementy(const TKol4<T>& kolekcja)
+// The loaded catalogue, which must hang together, its identifiers distinct and no copy lent.
+Migawka Sprawdz(const TKlasaAplikacji& app)
 {
-    std::vector<T*> wynik;
-    for (std::int32_t i = 0; i < kolekcja.Podaj_liczbe(); ++i) {
-        T* e = kolekcja.Element(i);
-        Wymagaj(e != nullptr, "a collection holds as many elements as it counts");
-        wynik.push_back(e);
-    }
-    Wymagaj(kolekcja.Element(kolekcja.Podaj_liczbe()) == nullptr, "nothing past the count");
-    return wynik;
-}
-
-using Tytul = std::tuple<std::string, std::string, std::string, std::int32_t>;
-using Pozycja = std::tuple<std::int32_t, long, std::int32_t>; // number, title position or -1, identifier
-
-struct Stan {
-    std::vector<Tytul> tytuly;
-    std::vector<Pozycja> pozycje;
-};
-
-Stan Sprawdz(const TKlasaAplikacji& app)
-{
-    const std::vector<TTytul*> tytuly = Elementy(app.tytuly);
-    const std::vector<TPozycja*> pozycje = Elementy(app.pozycje);
-    std::set<std::int32_t> identyfikatory = { app.tytuly.Podaj_identyfikator(), app.pozycje.Podaj_identyfikator() };
-    Wymagaj(identyfikatory.size() == 2, "the two collections have distinct identifiers");
-    Stan stan;
-    for (const TTytul* t : tytuly) {
-        Wymagaj(identyfikatory.insert(t->Podaj_identyfikator()).second, "identifiers are distinct");
-        stan.tytuly.emplace_back(t->Podaj_nazwe(), t->Podaj_autora(), t->Podaj_ISBN(), t->Podaj_identyfikator());
-    }
-    for (const TPozycja* p : pozycje) {
-        Wymagaj(identyfikatory.insert(p->Podaj_identyfikator()).second, "identifiers are distinct");
-        Wymagaj(p->Podaj_wypozyczenie() == nullptr, "no copy has a loan");
-        long gdzie = -1;
-        if (p->Podaj_tytul() != nullptr) {
-            for (std::size_t i = 0; i < tytuly.size() && gdzie < 0; ++i)
-                if (tytuly[i] == p->Podaj_tytul())
-                    gdzie = static_cast<long>(i);
-            Wymagaj(gdzie >= 0, "a copy's title is a title of the library");
-        }
-        stan.pozycje.emplace_back(p->Podaj_numer(), gdzie, p->Podaj_identyfikator());
-    }
-    Wymagaj(identyfikatory.count(-1) == 0, "no identifier is -1");
-    return stan;
+    Migawka m(app);
+    Wymagaj(m.blad.empty(), m.blad.c_str());
+    Wymagaj(m.Identyfikatory_rozne(), "identifiers are distinct, none -1");
+    for (const Migawka::Pozycja& p : m.pozycje)
+        Wymagaj(!std::get<3>(p), "no copy has a loan");
+    return m;
 }
 
 // What a user can do after the Open, and what must then hold.
@@ -226,14 +189,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     }
     app.Usun_wszystko();
     app.Otworz();
-    const Stan wczytany = Sprawdz(app);
+    const Migawka wczytany = Sprawdz(app);
 
     app.Zachowaj();
     const std::string zapisany = Czytaj("proba1.txt");
     app.Usun_wszystko();
     app.Otworz();
     Wymagaj(Czytaj("proba2.txt") == zapisany, "a saved file opens to the same bytes");
-    const Stan ponowny = Sprawdz(app);
+    const Migawka ponowny = Sprawdz(app);
 
     // Each collection comes back reversed, every copy with the same title.
     const std::size_t n = wczytany.tytuly.size();
@@ -242,9 +205,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         Wymagaj(ponowny.tytuly[n - 1 - i] == wczytany.tytuly[i], "titles come back reversed");
     const std::size_t m = wczytany.pozycje.size();
     for (std::size_t i = 0; i < m; ++i) {
-        auto [numer, tytul, id] = wczytany.pozycje[i];
+        auto [numer, tytul, id, wypozyczona] = wczytany.pozycje[i];
         const long odwrocony = tytul < 0 ? -1 : static_cast<long>(n) - 1 - tytul;
-        Wymagaj(ponowny.pozycje[m - 1 - i] == Pozycja(numer, odwrocony, id), "copies come back reversed, linked");
+        Wymagaj(ponowny.pozycje[m - 1 - i] == Migawka::Pozycja(numer, odwrocony, id, wypozyczona),
+            "copies come back reversed, linked");
     }
     Sesja(app).Wykonaj(skrypt);
     app.Usun_wszystko();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/Migawka.h"
 #include "domain/Porownania.h"
 #include "domain/TKlasaAplikacji.h"
 
@@ -13,18 +14,12 @@ namespace {
 
 std::vector<std::string> Nazwy(const TKlasaAplikacji& app)
 {
-    std::vector<std::string> n;
-    for (std::int32_t i = 0; TTytul* t = app.tytuly.Element(i); ++i)
-        n.emplace_back(t->Podaj_nazwe());
-    return n;
+    return Migawka(app).Nazwy();
 }
 
-std::vector<int> Numery(const TKlasaAplikacji& app)
+std::vector<std::int32_t> Numery(const TKlasaAplikacji& app)
 {
-    std::vector<int> n;
-    for (std::int32_t i = 0; TPozycja* p = app.pozycje.Element(i); ++i)
-        n.push_back(p->Podaj_numer());
-    return n;
+    return Migawka(app).Numery();
 }
 
 TEST(Aplikacja, StartsEmpty)
@@ -111,7 +106,7 @@ TEST(Aplikacja, DodajKsiazkeRefusesTakenNumberAndUnknownName)
     app.Dodaj_ksiazke("B", 5);
     app.Dodaj_ksiazke("C", 6);
     app.Dodaj_ksiazke("", 7);
-    EXPECT_EQ(Numery(app), (std::vector<int> { 5, 0 }));
+    EXPECT_EQ(Numery(app), (std::vector<std::int32_t> { 5, 0 }));
     EXPECT_STREQ(app.pozycje.Element(0)->Podaj_tytul()->Podaj_nazwe(), "B");
 
     app.Usun_wszystko();
@@ -126,7 +121,7 @@ TEST(Aplikacja, NumbersSortAsSignedIntegers)
     for (int n : { 10, -5, 2 })
         app.Dodaj_ksiazke("A", n);
     app.pozycje.Sortuj(Porownaj_pozycje);
-    EXPECT_EQ(Numery(app), (std::vector<int> { -5, 2, 10 }));
+    EXPECT_EQ(Numery(app), (std::vector<std::int32_t> { -5, 2, 10 }));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "domain/TKlasaAplikacji.h"
 #include "tests/support/Katalog_tymczasowy.h"
+#include "tests/support/Migawka.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,7 @@ protected:
         app.Otworz();
     }
 
-    std::vector<std::string> Nazwy() const
-    {
-        std::vector<std::string> n;
-        for (std::int32_t i = 0; TTytul* t = app.tytuly.Element(i); ++i)
-            n.emplace_back(t->Podaj_nazwe());
-        return n;
-    }
+    std::vector<std::string> Nazwy() const { return Migawka(app).Nazwy(); }
 
     // Save writes a canonical file; opening it writes the same bytes back.
     void Sprawdz_kanoniczny_zapis()

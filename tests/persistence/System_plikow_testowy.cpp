@@ -21,6 +21,7 @@ struct Rodzaj {
 };
 
 constexpr std::array rodzaje {
+    Rodzaj { "tmpfs", "mount", "0", "true", "mount -t tmpfs -o size=1m tmpfs %2", false }, // its image stays empty
     Rodzaj { "ext4", "mkfs.ext4", "64M", "mkfs.ext4 -q -F %1", "mount -o loop %1 %2", false },
     Rodzaj { "xfs", "mkfs.xfs", "300M", "mkfs.xfs -q -f %1", "mount -o loop %1 %2", false },
     Rodzaj { "btrfs", "mkfs.btrfs", "128M", "mkfs.btrfs -q -f %1", "mount -o loop %1 %2", false },

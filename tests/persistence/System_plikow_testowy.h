@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-// A small file system of one kind ("ext4", "xfs", "btrfs", "vfat", "exfat",
-// "ntfs"), made in an image file under `katalog` and mounted at
+// A small file system of one kind ("tmpfs" of 1 MB, "ext4", "xfs", "btrfs",
+// "vfat", "exfat", "ntfs"), made in an image file under `katalog` and mounted at
 // `katalog`/punkt for the object's life; unmounted and removed on every path.
 class System_plikow_testowy {
 public:

@@ -14,19 +14,17 @@ using Pliki_reczne = Aplikacja_w_katalogu;
 // The catalogue in one line: each collection's identifier, then each title
 // as identifier name|author|ISBN, each copy as identifier number->title's
 // identifier ("-" for none), a loan marked "+w".
-std::string Opis(TKlasaAplikacji& app)
+std::string Opis(const TKlasaAplikacji& app)
 {
-    std::string o = "tytuly " + std::to_string(app.tytuly.Podaj_identyfikator()) + ":";
-    for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
-        o += " " + std::to_string(t->Podaj_identyfikator()) + " " + t->Podaj_nazwe() + "|" + t->Podaj_autora() + "|"
-            + t->Podaj_ISBN();
-    o += "; pozycje " + std::to_string(app.pozycje.Podaj_identyfikator()) + ":";
-    for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i) {
-        o += " " + std::to_string(p->Podaj_identyfikator()) + " " + std::to_string(p->Podaj_numer()) + "->"
-            + (p->Podaj_tytul() ? std::to_string(p->Podaj_tytul()->Podaj_identyfikator()) : "-");
-        if (p->Podaj_wypozyczenie() != nullptr)
-            o += "+w";
-    }
+    const Migawka m(app);
+    std::string o = "tytuly " + std::to_string(m.id_tytulow) + ":";
+    for (const auto& [nazwa, autor, isbn, id] : m.tytuly)
+        o += " " + std::to_string(id) + " " + nazwa + "|" + autor + "|" + isbn;
+    o += "; pozycje " + std::to_string(m.id_pozycji) + ":";
+    for (const auto& [numer, tytul, id, wypozyczona] : m.pozycje)
+        o += " " + std::to_string(id) + " " + std::to_string(numer) + "->"
+            + (tytul < 0 ? "-" : std::to_string(std::get<3>(m.tytuly[static_cast<std::size_t>(tytul)])))
+            + (wypozyczona ? "+w" : "");
     return o;
 }
 

@@ -40,21 +40,16 @@ protected:
         app.Usun_wszystko();
         app.Otworz();
         EXPECT_EQ(Czytaj_bajty("proba2.txt"), zapisany);
-        std::set<std::int32_t> ids = { app.tytuly.Podaj_identyfikator(), app.pozycje.Podaj_identyfikator() };
-        std::set<std::string> nazwy;
-        for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i) {
-            nazwy.insert(t->Podaj_nazwe());
-            ids.insert(t->Podaj_identyfikator());
-        }
+        const Migawka m(app);
+        const std::vector<std::string> wszystkie = m.Nazwy();
+        const std::set<std::string> nazwy(wszystkie.begin(), wszystkie.end());
         std::map<std::int32_t, std::string> numery;
-        for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i) {
-            numery[p->Podaj_numer()] = p->Podaj_tytul() ? p->Podaj_tytul()->Podaj_nazwe() : "";
-            ids.insert(p->Podaj_identyfikator());
-        }
+        for (const Migawka::Pozycja& p : m.pozycje)
+            numery[std::get<0>(p)] = m.Tytul_pozycji(p);
         EXPECT_EQ(nazwy, tytuly);
         EXPECT_EQ(numery, pozycje);
-        EXPECT_EQ(ids.size(), 2 + nazwy.size() + numery.size());
-        EXPECT_EQ(ids.count(-1), 0u);
+        EXPECT_EQ(nazwy.size() + numery.size(), m.tytuly.size() + m.pozycje.size()) << "names and numbers are distinct";
+        EXPECT_TRUE(m.Identyfikatory_rozne());
     }
 };
 

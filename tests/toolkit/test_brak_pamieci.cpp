@@ -5,6 +5,7 @@
 
 #include "tests/support/Biblioteka_testowa.h"
 #include "tests/support/Dziecko.h"
+#include "tests/support/Migawka.h"
 #include "tests/support/Katalog_tymczasowy.h"
 #include "toolkit/Obsluga_bledow.h"
 
@@ -13,7 +14,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -38,18 +38,7 @@ void Ogranicz(rlim_t miekki)
 // Every element present, every copy's title a title of the library.
 bool Spojna(const TKlasaAplikacji& app)
 {
-    std::set<const TTytul*> tytuly;
-    for (std::int32_t i = 0; i < app.tytuly.Podaj_liczbe(); ++i) {
-        if (app.tytuly.Element(i) == nullptr)
-            return false;
-        tytuly.insert(app.tytuly.Element(i));
-    }
-    for (std::int32_t i = 0; i < app.pozycje.Podaj_liczbe(); ++i) {
-        const TPozycja* p = app.pozycje.Element(i);
-        if (p == nullptr || (p->Podaj_tytul() != nullptr && tytuly.count(p->Podaj_tytul()) == 0))
-            return false;
-    }
-    return true;
+    return Migawka(app).blad.empty();
 }
 
 // Opens under ever more room: some fail part of the way, the last succeeds.

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/Migawka.h"
+
+#include <set>
+
+namespace {
+
+template <class T> std::vector<const T*> Elementy(const TKol4<T>& kolekcja, std::string& blad)
+{
+    std::vector<const T*> wynik;
+    for (std::int32_t i = 0; i < kolekcja.Podaj_liczbe(); ++i) {
+        if (kolekcja.Element(i) == nullptr)
+            blad = "a collection holds fewer elements than it counts";
+        else
+            wynik.push_back(kolekcja.Element(i));
+    }
+    if (kolekcja.Element(kolekcja.Podaj_liczbe()) != nullptr)
+        blad = "a collection holds an element past its count";
+    return wynik;
+}
+
+} // namespace
+
+Migawka::Migawka(const TKlasaAplikacji& app)
+    : id_tytulow(app.tytuly.Podaj_identyfikator())
+    , id_pozycji(app.pozycje.Podaj_identyfikator())
+{
+    const std::vector<const TTytul*> t = Elementy(app.tytuly, blad);
+    for (const TTytul* tytul : t)
+        tytuly.emplace_back(tytul->Podaj_nazwe(), tytul->Podaj_autora(), tytul->Podaj_ISBN(), tytul->Podaj_identyfikator());
+    for (const TPozycja* p : Elementy(app.pozycje, blad)) {
+        long gdzie = -1;
+        for (std::size_t i = 0; p->Podaj_tytul() != nullptr && i < t.size() && gdzie < 0; ++i)
+            if (t[i] == p->Podaj_tytul())
+                gdzie = static_cast<long>(i);
+        if (p->Podaj_tytul() != nullptr && gdzie < 0)
+            blad = "a copy's title is not a title of the catalogue";
+        pozycje.emplace_back(p->Podaj_numer(), gdzie, p->Podaj_identyfikator(), p->Podaj_wypozyczenie() != nullptr);
+    }
+}
+
+std::vector<std::string> Migawka::Nazwy() const
+{
+    std::vector<std::string> nazwy;
+    for (const Tytul& t : tytuly)
+        nazwy.push_back(std::get<0>(t));
+    return nazwy;
+}
+
+std::vector<std::int32_t> Migawka::Numery() const
+{
+    std::vector<std::int32_t> numery;
+    for (const Pozycja& p : pozycje)
+        numery.push_back(std::get<0>(p));
+    return numery;
+}
+
+std::string Migawka::Tytul_pozycji(const Pozycja& p) const
+{
+    return std::get<1>(p) < 0 ? std::string() : std::get<0>(tytuly[static_cast<std::size_t>(std::get<1>(p))]);
+}
+
+bool Migawka::Identyfikatory_rozne() const
+{
+    std::set<std::int32_t> ids { id_tytulow, id_pozycji };
+    for (const Tytul& t : tytuly)
+        ids.insert(std::get<3>(t));
+    for (const Pozycja& p : pozycje)
+        ids.insert(std::get<2>(p));
+    return ids.size() == 2 + tytuly.size() + pozycje.size() && ids.count(-1) == 0;
+}
