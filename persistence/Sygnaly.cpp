@@ -7,6 +7,7 @@
 namespace {
 
 std::atomic<int> pierwszy_odebrany { 0 };
+static_assert(std::atomic<int>::is_always_lock_free, "the handler may only touch a lock-free atomic");
 
 void Zapamietaj(int numer)
 {
@@ -25,20 +26,11 @@ std::vector<int> Konczace()
     return numery;
 }
 
-static_assert(std::atomic<int>::is_always_lock_free, "the handler may only touch a lock-free atomic");
-
 // Holds the signals in this thread while the handlers change, so that of two
 // that come meanwhile neither finds one handler old and the other new.
 class Zmiana_obslugi {
 public:
-    explicit Zmiana_obslugi(const std::vector<int>& numery)
-    {
-        sigset_t wstrzymane;
-        sigemptyset(&wstrzymane);
-        for (const int numer : numery)
-            sigaddset(&wstrzymane, numer);
-        ::pthread_sigmask(SIG_BLOCK, &wstrzymane, &poprzednia);
-    }
+    explicit Zmiana_obslugi(const sigset_t& sygnaly) { ::pthread_sigmask(SIG_BLOCK, &sygnaly, &poprzednia); }
     ~Zmiana_obslugi() { ::pthread_sigmask(SIG_SETMASK, &poprzednia, nullptr); }
     Zmiana_obslugi(const Zmiana_obslugi&) = delete;
     Zmiana_obslugi& operator=(const Zmiana_obslugi&) = delete;
@@ -47,50 +39,52 @@ private:
     sigset_t poprzednia;
 };
 
-} // namespace
-
-Wstrzymane_sygnaly::Wstrzymane_sygnaly()
+sigset_t Zbior(const std::vector<std::pair<int, struct sigaction>>& sygnaly)
 {
-    const std::vector<int> konczace = Konczace();
-    // The handler holds the others while it runs: one delivered meanwhile
-    // would otherwise run first, nested in it.
-    struct sigaction zapamietaj { };
-    zapamietaj.sa_handler = Zapamietaj;
-    zapamietaj.sa_flags = SA_RESTART;
-    sigemptyset(&zapamietaj.sa_mask);
-    for (const int numer : konczace)
-        sigaddset(&zapamietaj.sa_mask, numer);
-    const Zmiana_obslugi zmiana(konczace);
-    for (const int numer : konczace) {
-        struct sigaction poprzednia { };
-        if (::sigaction(numer, nullptr, &poprzednia) != 0 || poprzednia.sa_handler == SIG_IGN)
-            continue;
-        if (::sigaction(numer, &zapamietaj, nullptr) == 0)
-            poprzednie.emplace_back(numer, poprzednia);
-    }
+    sigset_t zbior;
+    sigemptyset(&zbior);
+    for (const auto& [numer, obsluga] : sygnaly)
+        sigaddset(&zbior, numer);
+    return zbior;
 }
 
-Wstrzymane_sygnaly::~Wstrzymane_sygnaly()
+} // namespace
+
+Obsluga_sygnalow::Obsluga_sygnalow(const std::vector<int>& sygnaly, void (*obsluga)(int))
+{
+    for (const int numer : sygnaly) {
+        struct sigaction poprzednia { };
+        if (::sigaction(numer, nullptr, &poprzednia) == 0 && poprzednia.sa_handler != SIG_IGN)
+            poprzednie.emplace_back(numer, poprzednia);
+    }
+    // The handler holds the others while it runs: one delivered meanwhile
+    // would otherwise run first, nested in it.
+    struct sigaction nowa { };
+    nowa.sa_handler = obsluga;
+    nowa.sa_flags = SA_RESTART;
+    nowa.sa_mask = Zbior(poprzednie);
+    const Zmiana_obslugi zmiana(nowa.sa_mask);
+    for (const auto& [numer, poprzednia] : poprzednie)
+        ::sigaction(numer, &nowa, nullptr);
+}
+
+Obsluga_sygnalow::~Obsluga_sygnalow()
 {
     // The first signal is raised before any that came while the old
     // handlers came back.
-    const Zmiana_obslugi zmiana(Konczace());
+    const Zmiana_obslugi zmiana(Zbior(poprzednie));
     for (const auto& [numer, poprzednia] : poprzednie)
         ::sigaction(numer, &poprzednia, nullptr);
     if (const int numer = pierwszy_odebrany.exchange(0))
         ::raise(numer);
 }
 
-Bez_sygnalu_limitu::Bez_sygnalu_limitu()
+Obsluga_sygnalow Wstrzymane()
 {
-    struct sigaction pomin { };
-    pomin.sa_handler = SIG_IGN;
-    sigemptyset(&pomin.sa_mask);
-    zmieniona = ::sigaction(SIGXFSZ, &pomin, &poprzednia) == 0;
+    return Obsluga_sygnalow(Konczace(), Zapamietaj);
 }
 
-Bez_sygnalu_limitu::~Bez_sygnalu_limitu()
+Obsluga_sygnalow Bez_sygnalu_limitu()
 {
-    if (zmieniona)
-        ::sigaction(SIGXFSZ, &poprzednia, nullptr);
+    return Obsluga_sygnalow({ SIGXFSZ }, SIG_IGN);
 }

@@ -5,32 +5,27 @@
 #include <utility>
 #include <vector>
 
-// Every signal that would end the program from outside (logout, Ctrl+C, a
-// closed terminal, kill, a user signal, a timer) waits while a file is half
-// written; the first one that came is acted on once the object goes, the file
-// whole. Handlers, not a mask: a mask holds one thread, and any other thread
-// of the process could take the signal. Signals that are ignored stay so.
-class Wstrzymane_sygnaly {
+// For the object's life the signals given are handled by `obsluga`; then
+// what was there comes back. Signals that are ignored stay so. Handlers, not
+// a mask: a mask holds one thread, and any other thread could take them.
+class Obsluga_sygnalow {
 public:
-    Wstrzymane_sygnaly();
-    ~Wstrzymane_sygnaly();
-    Wstrzymane_sygnaly(const Wstrzymane_sygnaly&) = delete;
-    Wstrzymane_sygnaly& operator=(const Wstrzymane_sygnaly&) = delete;
+    Obsluga_sygnalow(const std::vector<int>& sygnaly, void (*obsluga)(int));
+    // Once the old handlers are back, the first signal that Wstrzymane took
+    // is raised.
+    ~Obsluga_sygnalow();
+    Obsluga_sygnalow(const Obsluga_sygnalow&) = delete;
+    Obsluga_sygnalow& operator=(const Obsluga_sygnalow&) = delete;
 
 private:
     std::vector<std::pair<int, struct sigaction>> poprzednie;
 };
 
-// For the object's life a write past the file-size limit fails (EFBIG)
-// instead of ending the program with SIGXFSZ.
-class Bez_sygnalu_limitu {
-public:
-    Bez_sygnalu_limitu();
-    ~Bez_sygnalu_limitu();
-    Bez_sygnalu_limitu(const Bez_sygnalu_limitu&) = delete;
-    Bez_sygnalu_limitu& operator=(const Bez_sygnalu_limitu&) = delete;
+// Every signal that would end the program from outside (logout, Ctrl+C, a
+// closed terminal, kill, a user signal, a timer) waits while a file is half
+// written; the first one that came is acted on once the object goes.
+Obsluga_sygnalow Wstrzymane();
 
-private:
-    struct sigaction poprzednia { };
-    bool zmieniona = false;
-};
+// A write past the file-size limit fails (EFBIG) instead of ending the
+// program with SIGXFSZ.
+Obsluga_sygnalow Bez_sygnalu_limitu();

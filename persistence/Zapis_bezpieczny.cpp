@@ -261,7 +261,7 @@ bool Zapis_bezpieczny::Zapisz_w_miejscu(std::string_view nowe)
     if (!stare || !Jest_miejsce(f, nowe.size(), stare->size(), kopiowany))
         return false;
     // A power cut or SIGKILL during this write can still leave a mix.
-    const Wstrzymane_sygnaly wstrzymane;
+    const Obsluga_sygnalow wstrzymane = Wstrzymane();
     if (Zapisz_od_poczatku(f, nowe))
         return fd.Zamknij();
     Przywroc(f, *stare, kopiowany);

@@ -45,7 +45,7 @@ private:
     bool Zapisz_w_miejscu(std::string_view nowe);
     void Porzuc();
 
-    const Bez_sygnalu_limitu bez_sygnalu_limitu;
+    const Obsluga_sygnalow bez_sygnalu_limitu = Bez_sygnalu_limitu();
     std::string cel;
     std::string tymczasowy;
     Deskryptor fd;

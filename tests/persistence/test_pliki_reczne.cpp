@@ -36,7 +36,18 @@ TEST_F(Pliki_reczne, EachHandMadeFileOpensAsExpectedAndSavesCanonically)
         const char* co;
         std::string plik;
         std::string katalog;
+        std::string w_proba2 = {}; // what the file written back holds, where it matters
     };
+    // The third collection entry binds the copies collection again, from 3
+    // to 4; a definition may then take 3.
+    const std::string wpisy = Wpis(1, 2) + Wpis(1, 3) + Wpis(1, 4);
+    std::string crlf = Plik(wpisy, Kolekcja(3, 0));
+    for (std::size_t i = 0; (i = crlf.find('\n', i)) != std::string::npos; i += 2)
+        crlf.insert(i, "\r");
+    std::string lf;
+    for (const char c : Przyklad_roboczy())
+        if (c != '\r')
+            lf += c;
     const Plik_reczny pliki[] = {
         // An identifier line without "<id>" would give -1, which means no
         // object; its line end is left unread, so the field block's "<" is
@@ -95,34 +106,38 @@ TEST_F(Pliki_reczne, EachHandMadeFileOpensAsExpectedAndSavesCanonically)
         { "a stored count never changes the element count",
             Plik(Wpis(1, 2) + Wpis(2, 6) + Wpis(1, 3), Kolekcja(2, 1000) + Tytul(6, "T", "A", "I") + Kolekcja(3, 5)),
             "tytuly 2: 6 T|A|I; pozycje 3:" },
+        { "an identifier freed by rebinding", crlf,
+            "tytuly 3:; pozycje 4:", "<Kod_klasy>1\r\n<Obiekt_ID><id>3\r\n<Kod_klasy>1\r\n<Obiekt_ID><id>4" },
+        { "a title takes an identifier freed by rebinding",
+            Plik(wpisy + Wpis(2, 6), Kolekcja(2, 1) + Kolekcja(4, 0) + Kolekcja(4, 0) + Tytul(3, "T", "A", "I")),
+            "tytuly 2: 3 T|A|I; pozycje 4:" },
+        { "bare LF line ends", lf, "tytuly 2: 6 Stary dom|Anonim|83-01-00001-5; pozycje 3: 7 1->6",
+            Przyklad_roboczy() },
+        // No collection entries: the titles collection keeps 2, which a title
+        // of the file holds; and the copies collection's 3 is taken by the
+        // titles collection itself.
+        { "unbound collections take identifiers that no object holds",
+            Plik(Wpis(2, 2) + Wpis(1, 3) + Wpis(2, 5),
+                Tytul(2, "A", "a", "1") + Kolekcja(3, 2) + Tytul(5, "B", "b", "2")),
+            "tytuly 3: 5 B|b|2 2 A|a|1; pozycje 6:" },
+        { "the counter at its limit", Plik(Wpis(1, 2147483647) + Wpis(1, 3), ""), "tytuly 2147483647:; pozycje 3:" },
+        // Then neither collection is bound, and titles hold both their
+        // identifiers: the collections take the lowest above the five
+        // collections' first ones.
+        { "unbound collections with the counter at its limit",
+            Plik(Wpis(2, 2147483647) + Wpis(2, 3), Tytul(2147483647, "A", "a", "1") + Tytul(3, "B", "b", "2")),
+            "tytuly 6: 3 B|b|2 2147483647 A|a|1; pozycje 7:" },
     };
     for (const Plik_reczny& p : pliki) {
         Otworz_plik(p.plik);
         EXPECT_EQ(Opis(app), p.katalog) << p.co;
+        EXPECT_NE(Czytaj_bajty("proba2.txt").find(p.w_proba2), std::string::npos) << p.co;
+        const Migawka przed(app);
         Sprawdz_kanoniczny_zapis();
+        const Migawka po(app);
+        EXPECT_EQ(po.tytuly.size(), przed.tytuly.size()) << p.co;
+        EXPECT_EQ(po.pozycje.size(), przed.pozycje.size()) << p.co;
     }
-}
-
-TEST_F(Pliki_reczne, AnIdentifierFreedByRebindingCanBeTakenAgain)
-{
-    // The third collection entry binds the copies collection again, from 3
-    // to 4; a definition may then take 3.
-    const std::string wpisy = Wpis(1, 2) + Wpis(1, 3) + Wpis(1, 4);
-    std::string plik = Plik(wpisy, Kolekcja(3, 0));
-    for (std::size_t i = 0; (i = plik.find('\n', i)) != std::string::npos; i += 2)
-        plik.insert(i, "\r");
-    Otworz_plik(plik);
-    EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 3);
-    EXPECT_EQ(app.pozycje.Podaj_identyfikator(), 4);
-    EXPECT_NE(Czytaj_bajty("proba2.txt").find("<Kod_klasy>1\r\n<Obiekt_ID><id>3\r\n<Kod_klasy>1\r\n<Obiekt_ID><id>4"),
-        std::string::npos);
-    Sprawdz_kanoniczny_zapis();
-
-    // A title's definition may take it too.
-    Otworz_plik(Plik(wpisy + Wpis(2, 6), Kolekcja(2, 1) + Kolekcja(4, 0) + Kolekcja(4, 0) + Tytul(3, "T", "A", "I")));
-    ASSERT_EQ(app.tytuly.Podaj_liczbe(), 1);
-    EXPECT_EQ(app.tytuly.Element(0)->Podaj_identyfikator(), 3);
-    Sprawdz_kanoniczny_zapis();
 }
 
 TEST_F(Pliki_reczne, RepeatedOrMissingIdentifiersCreateNoGhosts)
@@ -137,48 +152,6 @@ TEST_F(Pliki_reczne, RepeatedOrMissingIdentifiersCreateNoGhosts)
     app.Dodaj_ksiazke("T", 0);
     EXPECT_EQ(app.pozycje.Podaj_liczbe(), 2);
     Sprawdz_kanoniczny_zapis();
-}
-
-TEST_F(Pliki_reczne, LineEndsMayBeBareLf)
-{
-    std::string przyklad = Przyklad_roboczy();
-    std::string lf;
-    for (char c : przyklad)
-        if (c != '\r')
-            lf += c;
-    Otworz_plik(lf);
-    EXPECT_EQ(Czytaj_bajty("proba2.txt"), przyklad);
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(Pliki_reczne, UnboundCollectionsTakeIdentifiersThatNoObjectHolds)
-{
-    // No collection entries: the titles collection keeps 2, which a title
-    // of the file holds; and the copies collection's 3 is taken by the
-    // titles collection itself.
-    Otworz_plik(
-        Plik(Wpis(2, 2) + Wpis(1, 3) + Wpis(2, 5), Tytul(2, "A", "a", "1") + Kolekcja(3, 2) + Tytul(5, "B", "b", "2")));
-    ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
-    EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 3);
-    for (const std::int32_t zajety : { 2, 3, 5 })
-        EXPECT_NE(app.pozycje.Podaj_identyfikator(), zajety);
-    Sprawdz_kanoniczny_zapis();
-    EXPECT_EQ(app.tytuly.Podaj_liczbe(), 2);
-
-    // The same with the counter at its limit: neither collection is bound,
-    // and titles hold both their identifiers.
-    Otworz_plik(Plik(Wpis(1, 2147483647) + Wpis(1, 3), ""));
-    ASSERT_EQ(licznik_obiektow, 2147483647);
-    Otworz_plik(Plik(Wpis(2, 2147483647) + Wpis(2, 3), Tytul(2147483647, "A", "a", "1") + Tytul(3, "B", "b", "2")));
-    ASSERT_EQ(app.tytuly.Podaj_liczbe(), 2);
-    // The lowest identifiers above the five collections' first ones.
-    EXPECT_EQ(app.tytuly.Podaj_identyfikator(), 6);
-    EXPECT_EQ(app.pozycje.Podaj_identyfikator(), 7);
-    Sprawdz_kanoniczny_zapis();
-    EXPECT_EQ(app.tytuly.Podaj_liczbe(), 2);
 }
 
 } // namespace

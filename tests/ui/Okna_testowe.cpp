@@ -78,23 +78,21 @@ void Okna_testowe::Gdy_otwarty(QDialog* oczekiwany, std::function<void(QDialog*)
 
 void Okna_testowe::Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn)
 {
-    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
+    Po_poleceniu("Nowytytul1", nowy_tytul, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), nazwa);
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), autor);
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), isbn);
         QTest::keyClick(d, Qt::Key_Return);
     });
-    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
 }
 
 void Okna_testowe::Nowa_ksiazka(const QString& numer, const QString& tytul)
 {
-    Gdy_otwarty(nowa_ksiazka, [&](QDialog* d) {
+    Po_poleceniu("Nowaksiazka1", nowa_ksiazka, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"), numer);
         Wpisz(Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul"), tytul);
         QTest::keyClick(d, Qt::Key_Return);
     });
-    Kontrolka<QAction>(okno.get(), "Nowaksiazka1")->trigger();
 }
 
 namespace {

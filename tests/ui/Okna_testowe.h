@@ -63,6 +63,12 @@ protected:
     // dialog than `oczekiwany`, or none within ten seconds, fails the test;
     // a dialog left open is closed.
     void Gdy_otwarty(QDialog* oczekiwany, std::function<void(QDialog*)> dzialanie);
+    // The same, for the dialog that the main window's command opens.
+    void Po_poleceniu(const char* polecenie, QDialog* oczekiwany, std::function<void(QDialog*)> dzialanie)
+    {
+        Gdy_otwarty(oczekiwany, std::move(dzialanie));
+        Kontrolka<QAction>(okno.get(), polecenie)->trigger();
+    }
 
     // The New title command with the three texts typed, confirmed with Enter.
     void Nowy_tytul(const QString& nazwa, const QString& autor, const QString& isbn);

@@ -31,13 +31,12 @@ TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
     Nowy_tytul("Tytul", "Autor", "");
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
 
-    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
+    Po_poleceniu("Nowytytul1", nowy_tytul, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), "Tytul");
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), "Autor");
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), "1");
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
     EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
 
     Nowy_tytul(" ", " ", " "); // blanks are text
@@ -50,7 +49,7 @@ TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
 TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
 {
     Nowy_tytul("Lalka", "Prus", "2");
-    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
+    Po_poleceniu("Nowytytul1", nowy_tytul, [&](QDialog* d) {
         EXPECT_EQ(d, nowy_tytul);
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->text().isEmpty());
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowy_tytul, "edytautor")->text().isEmpty());
@@ -58,18 +57,16 @@ TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
         EXPECT_EQ(d->focusWidget(), Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"));
         d->reject();
     });
-    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
     // A cancelled showing keeps the last confirmed entry.
     EXPECT_STREQ(nowy_tytul->nazwa, "Lalka");
 
     Nowa_ksiazka("3", "Lalka");
-    Gdy_otwarty(nowa_ksiazka, [&](QDialog* d) {
+    Po_poleceniu("Nowaksiazka1", nowa_ksiazka, [&](QDialog* d) {
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum")->text().isEmpty());
         EXPECT_TRUE(Kontrolka<QLineEdit>(nowa_ksiazka, "edyttytul")->text().isEmpty());
         EXPECT_EQ(d->focusWidget(), Kontrolka<QLineEdit>(nowa_ksiazka, "edytnum"));
         d->reject();
     });
-    Kontrolka<QAction>(okno.get(), "Nowaksiazka1")->trigger();
     EXPECT_EQ(nowa_ksiazka->numer, 3);
 }
 
@@ -135,7 +132,7 @@ TEST_F(Dialogi, CopyWithoutTitleShowsEmptyTitleCells)
 
 TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
 {
-    Gdy_otwarty(nowy_tytul, [&](QDialog* d) {
+    Po_poleceniu("Nowytytul1", nowy_tytul, [&](QDialog* d) {
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), QStringLiteral("Żółw日"));
         EXPECT_EQ(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa")->text(), QStringLiteral("Żółw"));
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), QString(30, u'x'));
@@ -143,7 +140,6 @@ TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)
         Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), "1");
         QTest::keyClick(d, Qt::Key_Return);
     });
-    Kontrolka<QAction>(okno.get(), "Nowytytul1")->trigger();
     ASSERT_EQ(App().tytuly.Podaj_liczbe(), 1);
     EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "\xAF\xF3\xB3w");
     Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
@@ -156,7 +152,7 @@ TEST_F(Dialogi, AltChordsTypeNothingInAnyBox)
     const std::pair<QDialog*, std::vector<const char*>> okna[]
         = { { nowy_tytul, { "edytnazwa", "edytautor", "edytISBN" } }, { nowa_ksiazka, { "edytnum", "edyttytul" } } };
     for (const auto& [dialog, pola] : okna) {
-        Gdy_otwarty(dialog, [&](QDialog* d) {
+        Po_poleceniu(dialog == nowy_tytul ? "Nowytytul1" : "Nowaksiazka1", dialog, [&](QDialog* d) {
             for (const char* pole : pola) {
                 auto* p = Kontrolka<QLineEdit>(dialog, pole);
                 p->setFocus();
@@ -168,7 +164,6 @@ TEST_F(Dialogi, AltChordsTypeNothingInAnyBox)
             }
             QTest::keyClick(d, Qt::Key_Escape);
         });
-        Kontrolka<QAction>(okno.get(), dialog == nowy_tytul ? "Nowytytul1" : "Nowaksiazka1")->trigger();
     }
 }
 
@@ -204,7 +199,7 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
     for (const Wklejenie& w : wklejenia) {
         const bool tytul = nowy_tytul->findChild<QLineEdit*>(w.pole) != nullptr;
         QDialog* dialog = tytul ? static_cast<QDialog*>(nowy_tytul) : static_cast<QDialog*>(nowa_ksiazka);
-        Gdy_otwarty(dialog, [&](QDialog* d) {
+        Po_poleceniu(tytul ? "Nowytytul1" : "Nowaksiazka1", dialog, [&](QDialog* d) {
             for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {
                 if (pole->objectName() != QLatin1String(w.pole)) {
                     Wpisz(pole, pole->objectName() == "edytnum" ? "1" : "x");
@@ -217,7 +212,6 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
             }
             QTest::keyClick(d, Qt::Key_Return);
         });
-        Kontrolka<QAction>(okno.get(), tytul ? "Nowytytul1" : "Nowaksiazka1")->trigger();
         const std::string zapisany = Na_cp1250(w.w_polu);
         const std::string pole = w.pole;
         const char* pola_tekstowe[]
@@ -246,20 +240,18 @@ TEST_F(Dialogi, HeldKeysRunOnceAndCancelledTextStaysGone)
 
     for (auto [dialog, polecenie] : { std::pair<QDialog*, const char*> { nowy_tytul, "Nowytytul1" },
              std::pair<QDialog*, const char*> { nowa_ksiazka, "Nowaksiazka1" } }) {
-        Gdy_otwarty(dialog, [&](QDialog* d) {
+        Po_poleceniu(polecenie, dialog, [&](QDialog* d) {
             for (QLineEdit* pole : dialog->findChildren<QLineEdit*>())
                 Wpisz(pole, "12");
             QTest::keyClick(d, Qt::Key_Escape);
         });
-        Kontrolka<QAction>(okno.get(), polecenie)->trigger();
-        Gdy_otwarty(dialog, [&](QDialog*) {
+        Po_poleceniu(polecenie, dialog, [&](QDialog*) {
             for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {
                 pole->setFocus();
                 QTest::keySequence(pole, QKeySequence::Undo);
                 EXPECT_EQ(pole->text(), "") << pole->objectName().toStdString();
             }
         });
-        Kontrolka<QAction>(okno.get(), polecenie)->trigger();
     }
 }
 

@@ -83,7 +83,7 @@ TEST_F(Dostepnosc, GridColumnsAreNamedByTheirFirstRow)
     Nowy_tytul("Lalka", "Prus", "83-1");
     Nowa_ksiazka("7", "Lalka");
     for (const auto& [dialog, naglowki] : listy) {
-        Gdy_otwarty(dialog, [&](QDialog*) {
+        Po_poleceniu(dialog == tytuly ? "Tytuly1" : "Ksiazki1", dialog, [&](QDialog*) {
             auto* siatka = Kontrolka<Siatka_tekstow>(dialog, "StringGrid1");
             QAccessibleTableInterface* tabela = QAccessible::queryAccessibleInterface(siatka)->tableInterface();
             ASSERT_NE(tabela, nullptr);
@@ -103,7 +103,6 @@ TEST_F(Dostepnosc, GridColumnsAreNamedByTheirFirstRow)
             EXPECT_FALSE(siatka->horizontalHeader()->isVisible()) << "nothing visible changes";
             EXPECT_EQ(siatka->Cells(1, 0), naglowki[1]) << "row 0 stays a row";
         });
-        Kontrolka<QAction>(okno.get(), dialog == tytuly ? "Tytuly1" : "Ksiazki1")->trigger();
     }
 }
 
@@ -116,7 +115,7 @@ TEST_F(Dostepnosc, AnOpenedListAnnouncesItsCurrentCellAndAClosedOneNothing)
     std::vector<std::pair<QModelIndex, bool>> ogloszone; // the cell, its window active then
     QObject::connect(siatka, &Siatka_tekstow::Komorka_ogloszona,
         [&](const QModelIndex& i) { ogloszone.emplace_back(i, tytuly->isActiveWindow()); });
-    Gdy_otwarty(tytuly, [&](QDialog*) {
+    Po_poleceniu("Tytuly1", tytuly, [&](QDialog*) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !ogloszone.empty(); }));
         EXPECT_TRUE(QTest::qWaitFor([&] { return tytuly->isActiveWindow(); }));
         QTest::qWait(50); // nothing is told after the cell
@@ -124,7 +123,6 @@ TEST_F(Dostepnosc, AnOpenedListAnnouncesItsCurrentCellAndAClosedOneNothing)
         EXPECT_EQ(ogloszone[0].first, siatka->model()->index(1, 1));
         EXPECT_TRUE(ogloszone[0].second);
     });
-    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
     QAccessibleInterface* tabela = QAccessible::queryAccessibleInterface(siatka);
     for (int k = 0; k < tabela->childCount(); ++k)
         EXPECT_TRUE(tabela->child(k)->role() != QAccessible::Cell || tabela->child(k)->state().invisible)
@@ -136,7 +134,7 @@ TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
     Nowy_tytul("B", "b", "2");
     Nowy_tytul("A", "a", "1");
     int wiersz = -1;
-    Gdy_otwarty(tytuly, [&](QDialog* d) {
+    Po_poleceniu("Tytuly1", tytuly, [&](QDialog* d) {
         // Tab from the buttons reaches the grid; arrows move through it.
         QWidget* w = Kontrolka<QPushButton>(tytuly, "OKBtn");
         for (int i = 0; i < 4 && w != Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"); ++i)
@@ -151,14 +149,12 @@ TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
         QTest::keyClick(d, Qt::Key_Escape);
         EXPECT_FALSE(d->isVisible()) << "Esc closes the list";
     });
-    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
     EXPECT_EQ(wiersz, 2);
 
-    Gdy_otwarty(o_programie, [&](QDialog* d) {
+    Po_poleceniu("About1", o_programie, [&](QDialog* d) {
         QTest::keyClick(d, Qt::Key_Escape);
         EXPECT_FALSE(d->isVisible()) << "Esc closes the About box";
     });
-    Kontrolka<QAction>(okno.get(), "About1")->trigger();
 }
 
 } // namespace

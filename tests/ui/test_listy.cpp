@@ -40,7 +40,7 @@ TEST_F(Listy, ClippedCellsShowTheirWholeTextAsATooltip)
 {
     Nowy_tytul("Pan Tadeusz", "Żółkiewski", "83-1");
     Nowy_tytul("Lalka", "Prus", "83-2");
-    Gdy_otwarty(tytuly, [&](QDialog*) {
+    Po_poleceniu("Tytuly1", tytuly, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         const int pan = Wiersz(siatka, 1, "Pan Tadeusz");
         const int lalka = Wiersz(siatka, 1, "Lalka");
@@ -62,7 +62,6 @@ TEST_F(Listy, ClippedCellsShowTheirWholeTextAsATooltip)
         EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().isEmpty(); }, 2000))
             << "a cell that fits hides the tooltip";
     });
-    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
 }
 
 TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
@@ -71,7 +70,7 @@ TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
     Nowy_tytul("Lalka", "Prus", "83-2");
     Nowy_tytul("Quo vadis", "Sienkiewicz", "83-3");
     Nowa_ksiazka("7", "Łódź nocą");
-    Gdy_otwarty(tytuly, [&](QDialog*) {
+    Po_poleceniu("Tytuly1", tytuly, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         siatka->setFocus();
         siatka->setCurrentIndex(siatka->model()->index(2, 2));
@@ -88,16 +87,14 @@ TEST_F(Listy, CopyTakesTheCurrentRowOrEverySelectedRowAsUtf8Lines)
         QTest::keySequence(siatka, QKeySequence::Copy);
         EXPECT_EQ(Schowek(), "L.p.\tTytuł\tAutor\tISBN\n1\tLalka\tPrus\t83-2\n2\tQuo vadis\tSienkiewicz\t83-3\n");
     });
-    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
 
-    Gdy_otwarty(ksiazki, [&](QDialog*) {
+    Po_poleceniu("Ksiazki1", ksiazki, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1");
         siatka->setFocus();
         QTest::keyClick(siatka, Qt::Key_Home, Qt::ControlModifier);
         QTest::keySequence(siatka, QKeySequence::Copy);
         EXPECT_EQ(Schowek(), "1\t7\tŁódź nocą\tŻółkiewski\tĄĘ-1\n");
     });
-    Kontrolka<QAction>(okno.get(), "Ksiazki1")->trigger();
 }
 
 // Every key that moves the current row moves the highlight with it, and
@@ -134,7 +131,7 @@ TEST_F(Listy, CopyTakesWhatIsHighlightedAfterEveryKeyThatMoves)
         { Qt::Key_Backtab, Qt::ShiftModifier, "5\tFerdydurke\tA\tFerdydurke\n" },
         { Qt::Key_Tab, Qt::ControlModifier, "poprzedni" },
     };
-    Gdy_otwarty(tytuly, [&](QDialog*) {
+    Po_poleceniu("Tytuly1", tytuly, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         for (const Krok& krok : kroki) {
             const std::string opis = QKeySequence(krok.klawisz | krok.modyfikatory).toString().toStdString();
@@ -147,7 +144,6 @@ TEST_F(Listy, CopyTakesWhatIsHighlightedAfterEveryKeyThatMoves)
                 ASSERT_TRUE(siatka->selectionModel()->isRowSelected(komorka.row())) << opis << ": a part of a row";
         }
     });
-    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
 }
 
 TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
@@ -157,7 +153,7 @@ TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
     for (const char* numer : { "120", "5", "12", "7" })
         Nowa_ksiazka(numer, "Lalka");
     const int przerwa = QApplication::keyboardInputInterval() + 100;
-    Gdy_otwarty(tytuly, [&](QDialog*) {
+    Po_poleceniu("Tytuly1", tytuly, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1");
         siatka->setFocus();
         Wpisz(siatka, "Og");
@@ -169,16 +165,14 @@ TEST_F(Listy, TypingFindsTheFirstNameOrNumberThatStartsSo)
         Wpisz(siatka, "o");
         EXPECT_EQ(siatka->Cells(1, siatka->currentIndex().row()), "Ogniem i mieczem");
     });
-    Kontrolka<QAction>(okno.get(), "Tytuly1")->trigger();
 
-    Gdy_otwarty(ksiazki, [&](QDialog*) {
+    Po_poleceniu("Ksiazki1", ksiazki, [&](QDialog*) {
         auto* siatka = Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1");
         siatka->setFocus();
         Wpisz(siatka, "12");
         EXPECT_EQ(siatka->Cells(1, siatka->currentIndex().row()), "12");
         EXPECT_EQ(siatka->currentIndex().row(), 3); // 5, 7, 12, 120
     });
-    Kontrolka<QAction>(okno.get(), "Ksiazki1")->trigger();
 }
 
 // Each list opens with the keyboard on its grid, on the first row below the
@@ -202,7 +196,7 @@ TEST_F(Listy, EachListOpensWithTheKeyboardOnTheFirstRow)
             QTest::keyClick(cel, klawisz);
     };
     auto sprawdz = [&](const Lista& lista, int wiersz) {
-        Gdy_otwarty(lista.dialog, [&](QDialog* d) {
+        Po_poleceniu(lista.polecenie, lista.dialog, [&](QDialog* d) {
             auto* siatka = Kontrolka<Siatka_tekstow>(lista.dialog, "StringGrid1");
             EXPECT_EQ(QApplication::focusWidget(), siatka) << lista.polecenie;
             EXPECT_EQ(siatka->currentIndex().row(), wiersz) << lista.polecenie;
@@ -222,7 +216,6 @@ TEST_F(Listy, EachListOpensWithTheKeyboardOnTheFirstRow)
             wyslij(lista.zamkniecie);
             EXPECT_FALSE(d->isVisible()) << lista.polecenie << ": the key closes the list";
         });
-        Kontrolka<QAction>(okno.get(), lista.polecenie)->trigger();
     };
     const Lista listy[] = {
         { "Tytuly1", tytuly, "1\tLalka\tPrus\t83-2\n", "2\tPotop\tSienkiewicz\t83-3\n", Qt::Key_Return },
