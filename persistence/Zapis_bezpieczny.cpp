@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <linux/falloc.h>
 #include <linux/fs.h>
 #include <memory>
@@ -24,16 +25,8 @@ namespace {
 
 std::string Katalog(const std::string& sciezka)
 {
-    const auto ukosnik = sciezka.rfind('/');
-    if (ukosnik == std::string::npos)
-        return ".";
-    return ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik);
-}
-
-std::string Nazwa_w_katalogu(const std::string& sciezka)
-{
-    const auto ukosnik = sciezka.rfind('/');
-    return ukosnik == std::string::npos ? sciezka : sciezka.substr(ukosnik + 1);
+    const std::string katalog = std::filesystem::path(sciezka).parent_path();
+    return katalog.empty() ? "." : katalog;
 }
 
 // Follows symbolic links to the file that a write through the name reaches.
@@ -55,7 +48,7 @@ std::string Rozwiaz_dowiazania(std::string sciezka)
 
 std::string Przedrostek_tymczasowych(const std::string& cel)
 {
-    return "." + Nazwa_w_katalogu(cel) + ".tmp-";
+    return "." + std::filesystem::path(cel).filename().string() + ".tmp-";
 }
 
 // Removes temporary files that earlier Saves of this target left behind when

@@ -68,20 +68,13 @@ public:
         return zrodlo ? Z_cp1250(zrodlo(kolumna, wiersz - 1).c_str()) : QString();
     }
 
+    // -1 elements: not even the header row.
     void Pokaz(QStringList nowe_naglowki, std::int32_t elementy, Siatka_tekstow::Zrodlo nowe_zrodlo)
     {
         beginResetModel();
         naglowki = std::move(nowe_naglowki);
-        wiersze = std::max<std::int32_t>(elementy, 0) + 1;
+        wiersze = std::max<std::int32_t>(elementy, -1) + 1;
         zrodlo = std::move(nowe_zrodlo);
-        endResetModel();
-    }
-
-    void Oproznij()
-    {
-        beginResetModel();
-        wiersze = 0;
-        zrodlo = nullptr;
         endResetModel();
     }
 
@@ -128,19 +121,9 @@ Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
 
 Siatka_tekstow::~Siatka_tekstow() = default;
 
-int Siatka_tekstow::ColCount() const
-{
-    return model_siatki->columnCount();
-}
-
 void Siatka_tekstow::Ustaw_ColCount(int kolumny)
 {
     model_siatki->Ustaw_kolumny(kolumny);
-}
-
-int Siatka_tekstow::RowCount() const
-{
-    return model_siatki->rowCount();
 }
 
 void Siatka_tekstow::Ustaw_FixedCols(int kolumny)
@@ -148,19 +131,9 @@ void Siatka_tekstow::Ustaw_FixedCols(int kolumny)
     model_siatki->stale_kolumny = kolumny;
 }
 
-QString Siatka_tekstow::Cells(int kolumna, int wiersz) const
-{
-    return model_siatki->Tekst(kolumna, wiersz);
-}
-
 void Siatka_tekstow::Pokaz(QStringList naglowki, std::int32_t elementy, Zrodlo zrodlo)
 {
     model_siatki->Pokaz(std::move(naglowki), elementy, std::move(zrodlo));
-}
-
-void Siatka_tekstow::Oproznij()
-{
-    model_siatki->Oproznij();
 }
 
 QString Siatka_tekstow::Tekst_przyciety(const QModelIndex& indeks) const

@@ -35,17 +35,17 @@ public:
     // as windows-1250 bytes.
     using Zrodlo = std::function<std::string(int kolumna, std::int32_t pozycja)>;
 
-    int ColCount() const;
+    int ColCount() const { return model()->columnCount(); }
     void Ustaw_ColCount(int kolumny);
-    int RowCount() const;
+    int RowCount() const { return model()->rowCount(); }
     // Columns before this one are fixed: drawn as headings.
     void Ustaw_FixedCols(int kolumny);
-    QString Cells(int kolumna, int wiersz) const;
+    QString Cells(int kolumna, int wiersz) const { return model()->index(wiersz, kolumna).data().toString(); }
 
     // The header row, then `elementy` rows read from `zrodlo`.
     void Pokaz(QStringList naglowki, std::int32_t elementy, Zrodlo zrodlo);
     // No rows at all, and nothing read any more.
-    void Oproznij();
+    void Oproznij() { Pokaz({}, -1, nullptr); }
 
     // The column that typing searches; -1 for none.
     void Ustaw_kolumne_wyszukiwania(int kolumna) { kolumna_wyszukiwania = kolumna; }
