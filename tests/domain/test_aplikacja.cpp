@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/support/Migawka.h"
 #include "domain/Porownania.h"
 #include "domain/TKlasaAplikacji.h"
+#include "tests/support/Migawka.h"
 
 #include <gtest/gtest.h>
 

@@ -27,7 +27,8 @@ Migawka::Migawka(const TKlasaAplikacji& app)
 {
     const std::vector<const TTytul*> t = Elementy(app.tytuly, blad);
     for (const TTytul* tytul : t)
-        tytuly.emplace_back(tytul->Podaj_nazwe(), tytul->Podaj_autora(), tytul->Podaj_ISBN(), tytul->Podaj_identyfikator());
+        tytuly.emplace_back(
+            tytul->Podaj_nazwe(), tytul->Podaj_autora(), tytul->Podaj_ISBN(), tytul->Podaj_identyfikator());
     for (const TPozycja* p : Elementy(app.pozycje, blad)) {
         long gdzie = -1;
         for (std::size_t i = 0; p->Podaj_tytul() != nullptr && i < t.size() && gdzie < 0; ++i)

@@ -5,8 +5,8 @@
 
 #include "tests/support/Biblioteka_testowa.h"
 #include "tests/support/Dziecko.h"
-#include "tests/support/Migawka.h"
 #include "tests/support/Katalog_tymczasowy.h"
+#include "tests/support/Migawka.h"
 #include "toolkit/Obsluga_bledow.h"
 
 #include <gtest/gtest.h>
