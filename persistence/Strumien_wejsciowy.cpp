@@ -27,13 +27,12 @@ Strumien_wejsciowy::Strumien_wejsciowy(std::string bajty)
 {
     char* poczatek = dane.data();
     dane.resize(static_cast<std::size_t>(Scal_konce_linii(poczatek, poczatek + dane.size(), poczatek) - poczatek));
-    rozmiar = dane.size();
 }
 
 std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t najwiecej)
 {
     // Spans are short (a key, a value, a field): a plain loop beats memchr.
-    const std::size_t dostepne = std::min(najwiecej, rozmiar - poz);
+    const std::size_t dostepne = std::min(najwiecej, dane.size() - poz);
     const char* start = dane.data() + poz;
     std::size_t n = 0;
     while (n < dostepne && start[n] != ogranicznik)
@@ -45,10 +44,10 @@ std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t na
 void Strumien_wejsciowy::Pomin_linie()
 {
     // Mostly the cursor stands on the newline already (a field just read).
-    if (poz < rozmiar && dane[poz] == '\n') {
+    if (poz < dane.size() && dane[poz] == '\n') {
         ++poz;
         return;
     }
-    const void* nl = std::memchr(dane.data() + poz, '\n', rozmiar - poz);
-    poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.data()) + 1 : rozmiar;
+    const void* nl = std::memchr(dane.data() + poz, '\n', dane.size() - poz);
+    poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.data()) + 1 : dane.size();
 }

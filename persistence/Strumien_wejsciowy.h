@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,20 +23,20 @@ public:
     // The next byte as 0..255, or -1 at the end (which fails the stream).
     int Pobierz()
     {
-        if (zly || poz >= rozmiar) {
+        if (zly || poz >= dane.size()) {
             zly = true;
             return -1;
         }
         return static_cast<unsigned char>(dane[poz++]);
     }
-    int Podejrzyj() const { return poz < rozmiar ? static_cast<unsigned char>(dane[poz]) : -1; }
+    int Podejrzyj() const { return poz < dane.size() ? static_cast<unsigned char>(dane[poz]) : -1; }
 
     std::size_t Pozycja() const { return poz; }
-    void Ustaw_pozycje(std::size_t nowa) { poz = nowa < rozmiar ? nowa : rozmiar; }
+    void Ustaw_pozycje(std::size_t nowa) { poz = std::min(nowa, dane.size()); }
     bool Zly() const { return zly; }
     void Wyczysc() { zly = false; }
     void Ustaw_zly() { zly = true; }
-    bool Na_koncu() const { return poz >= rozmiar; }
+    bool Na_koncu() const { return poz >= dane.size(); }
     // What is left to read, without reading it.
     std::string_view Reszta() const { return std::string_view(dane).substr(poz); }
 
@@ -46,7 +47,6 @@ public:
 
 private:
     std::string dane;
-    std::size_t rozmiar = 0;
     std::size_t poz = 0;
     bool zly = false;
 };

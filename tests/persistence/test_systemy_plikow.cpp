@@ -86,13 +86,6 @@ auto Zapis_biblioteki(int tytuly)
     };
 }
 
-// Runs `dzialanie` in a child working in `katalog`, as nobody if asked;
-// true when it ended normally.
-template <typename F> bool W_procesie(const fs::path& katalog, bool jako_nobody, F dzialanie)
-{
-    return W_dziecku(dzialanie, katalog.c_str(), jako_nobody) == 0;
-}
-
 class Miejsca_zapisu : public ::testing::Test {
 protected:
     // The session's files in an ordinary folder.
@@ -101,7 +94,7 @@ protected:
         if (!wzor) {
             const fs::path k = katalog.Sciezka() / "wzor";
             fs::create_directory(k);
-            EXPECT_TRUE(W_procesie(k, false, Sesja));
+            EXPECT_EQ(W_dziecku(Sesja, k.c_str()), 0);
             wzor = Wynik_w(k);
         }
         return *wzor;
@@ -121,7 +114,7 @@ TEST_P(Systemy_plikow, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
         GTEST_SKIP() << system.Brak();
     const fs::path k = system.Punkt() / "katalog";
     fs::create_directory(k);
-    ASSERT_TRUE(W_procesie(k, false, Sesja));
+    ASSERT_EQ(W_dziecku(Sesja, k.c_str()), 0);
     EXPECT_EQ(Wynik_w(k), oczekiwany);
 }
 
@@ -160,7 +153,7 @@ TEST_P(Foldery, EverySaveReachesTheFileAndKeepsItsOwnerAndMode)
         ASSERT_EQ(::chown((k / nazwa).c_str(), f.wlasciciel_plikow, nogroup), 0);
         ASSERT_EQ(::chmod((k / nazwa).c_str(), f.tryb_plikow), 0);
     }
-    ASSERT_TRUE(W_procesie(k, f.jako_nobody, Sesja));
+    ASSERT_EQ(W_dziecku(Sesja, k.c_str(), f.jako_nobody), 0);
     EXPECT_EQ(Wynik_w(k), oczekiwany);
     struct stat st { };
     ASSERT_EQ(::stat((k / "proba1.txt").c_str(), &st), 0);
@@ -186,7 +179,7 @@ TEST_F(Miejsca_zapisu, EveryNameOfAHardLinkedFileShowsTheNewCatalogue)
     fs::create_directory(k);
     Zapisz_bajty(k / "proba1.txt", "stara zawartosc\r\n");
     fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt");
-    ASSERT_TRUE(W_procesie(k, false, Sesja));
+    ASSERT_EQ(W_dziecku(Sesja, k.c_str()), 0);
     Wynik w = Wynik_w(k);
     EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), oczekiwany.proba1);
     EXPECT_EQ(fs::hard_link_count(k / "proba1.txt"), 2u);
@@ -209,7 +202,7 @@ TEST_F(Miejsca_zapisu, ABindMountedFileIsWrittenInPlace)
         fs::path punkt;
         ~Odmontowanie() { ::umount(punkt.c_str()); }
     } odmontowanie { k / "proba1.txt" };
-    ASSERT_TRUE(W_procesie(k, false, Sesja));
+    ASSERT_EQ(W_dziecku(Sesja, k.c_str()), 0);
     EXPECT_EQ(Wynik_w(k), oczekiwany);
     EXPECT_EQ(Czytaj_bajty(zrodlo), oczekiwany.proba1);
 }
@@ -266,9 +259,9 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
         GTEST_SKIP() << system.Brak();
     const fs::path wzor = katalog.Sciezka() / "wzor";
     fs::create_directory(wzor);
-    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(p.stare_tytuly)));
+    ASSERT_EQ(W_dziecku(Zapis_biblioteki(p.stare_tytuly), wzor.c_str()), 0);
     const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
-    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(p.nowe_tytuly)));
+    ASSERT_EQ(W_dziecku(Zapis_biblioteki(p.nowe_tytuly), wzor.c_str()), 0);
     const std::string nowy = Czytaj_bajty(wzor / "proba1.txt");
     ASSERT_GT(nowy.size(), stary.size() + p.wolne) << "the new bytes must not fit in what is free";
 
@@ -297,7 +290,7 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
                 std::this_thread::yield();
         ::close(fd);
     });
-    const bool zakonczony = W_procesie(k, jako_nobody, Zapis_biblioteki(p.nowe_tytuly));
+    const bool zakonczony = W_dziecku(Zapis_biblioteki(p.nowe_tytuly), k.c_str(), jako_nobody) == 0;
     koniec = true;
     dopisujacy.join();
     EXPECT_TRUE(zakonczony);
@@ -312,7 +305,7 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
     fs::remove(system.Punkt() / "wypelniacz");
     fs::remove(system.Punkt() / "dopisywany");
     ::sync();
-    ASSERT_TRUE(W_procesie(k, jako_nobody, Zapis_biblioteki(p.nowe_tytuly)));
+    ASSERT_EQ(W_dziecku(Zapis_biblioteki(p.nowe_tytuly), k.c_str(), jako_nobody), 0);
     for (const fs::path& nazwa : nazwy)
         EXPECT_EQ(Czytaj_bajty(nazwa), nowy) << nazwa;
 }
@@ -368,10 +361,10 @@ TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
     };
     const fs::path wzor = katalog.Sciezka() / "wzor";
     fs::create_directory(wzor);
-    ASSERT_TRUE(W_procesie(wzor, false, Zapis_biblioteki(20000)));
+    ASSERT_EQ(W_dziecku(Zapis_biblioteki(20000), wzor.c_str()), 0);
     const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(W_procesie(wzor, false, otworz_dodaj_zachowaj));
+    ASSERT_EQ(W_dziecku(otworz_dodaj_zachowaj, wzor.c_str()), 0);
     const auto trwanie
         = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
     const std::string nowy = Czytaj_bajty(wzor / "proba1.txt");
