@@ -18,9 +18,3 @@ TAboutBox::TAboutBox(QWidget* rodzic)
 }
 
 TAboutBox::~TAboutBox() = default;
-
-void TAboutBox::showEvent(QShowEvent* zdarzenie)
-{
-    Okno_dialogowe::showEvent(zdarzenie);
-    ui->OKButton->setFocus();
-}

@@ -15,9 +15,6 @@ public:
     explicit TAboutBox(QWidget* rodzic = nullptr);
     ~TAboutBox() override;
 
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
-
 private:
     std::unique_ptr<Ui::TAboutBox> ui;
 };

@@ -27,21 +27,7 @@ QAccessibleInterface* Dostep_paska_narzedzi(const QString&, QObject* obiekt)
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(obiekt), QAccessible::ToolBar);
 }
-} // namespace
 
-// Resources linked from a static library are registered explicitly, and the
-// tool bar's accessible face once.
-static void Zarejestruj_zasoby()
-{
-    static const bool zarejestrowane = [] {
-        Q_INIT_RESOURCE(wolumat);
-        QAccessible::installFactory(Dostep_paska_narzedzi);
-        return true;
-    }();
-    (void)zarejestrowane;
-}
-
-namespace {
 constexpr QPoint polozenie_okna { 151, 66 };
 constexpr QSize zewnetrzny_rozmiar { 531, 467 };
 } // namespace
@@ -50,7 +36,13 @@ Tkartexform::Tkartexform(QWidget* rodzic)
     : QMainWindow(rodzic)
     , ui(std::make_unique<Ui::Tkartexform>())
 {
-    Zarejestruj_zasoby();
+    // Resources linked from a static library are registered explicitly, and
+    // the tool bar's accessible face once.
+    [[maybe_unused]] static const bool zarejestrowane = [] {
+        Q_INIT_RESOURCE(wolumat);
+        QAccessible::installFactory(Dostep_paska_narzedzi);
+        return true;
+    }();
     ui->setupUi(this);
     // A form names the separator but cannot make an action one.
     ui->N1->setSeparator(true);
@@ -84,10 +76,8 @@ Tkartexform::Tkartexform(QWidget* rodzic)
     aplikacja_okna.emplace();
 }
 
-Tkartexform::~Tkartexform()
-{
-    aplikacja_okna.reset();
-}
+// The application object, declared last, goes first.
+Tkartexform::~Tkartexform() = default;
 
 void Tkartexform::Polacz(QAction* pozycja, void (Tkartexform::*obsluga)(QObject*))
 {

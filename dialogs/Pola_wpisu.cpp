@@ -2,16 +2,9 @@
 #include "dialogs/Pola_wpisu.h"
 
 #include "toolkit/Konwersje.h"
-#include "toolkit/Okna_dialogowe.h"
 
 #include <QDialog>
 #include <QLineEdit>
-
-void Przygotuj_pola(std::initializer_list<QLineEdit*> pola)
-{
-    for (QLineEdit* pole : pola)
-        Ustaw_pole_tekstowe(pole);
-}
 
 bool Pokaz_z_pustymi_polami(QDialog& dialog, std::initializer_list<QLineEdit*> pola)
 {

@@ -11,9 +11,6 @@
 class QDialog;
 class QLineEdit;
 
-// Each box takes at most 19 characters, all of them windows-1250 ones.
-void Przygotuj_pola(std::initializer_list<QLineEdit*> pola);
-
 // Shows the dialog with the boxes emptied and the focus in the first;
 // true when it is closed with OK.
 bool Pokaz_z_pustymi_polami(QDialog& dialog, std::initializer_list<QLineEdit*> pola);

@@ -12,7 +12,7 @@ TOKKsiazkaDlg::TOKKsiazkaDlg(QWidget* rodzic)
     , ui(std::make_unique<Ui::TOKKsiazkaDlg>())
 {
     ui->setupUi(this);
-    Przygotuj_pola({ ui->edytnum, ui->edyttytul });
+    Ustaw_pola_tekstowe({ ui->edytnum, ui->edyttytul });
     Ustaw_ramke_dialogu(this);
 }
 

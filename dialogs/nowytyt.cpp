@@ -11,7 +11,7 @@ TOKTytulDlg::TOKTytulDlg(QWidget* rodzic)
     , ui(std::make_unique<Ui::TOKTytulDlg>())
 {
     ui->setupUi(this);
-    Przygotuj_pola({ ui->edytnazwa, ui->edytautor, ui->edytISBN });
+    Ustaw_pola_tekstowe({ ui->edytnazwa, ui->edytautor, ui->edytISBN });
     Ustaw_ramke_dialogu(this);
 }
 

@@ -17,8 +17,7 @@
 #include <utility>
 #include <vector>
 
-// The part shared by every instantiation: what the file format needs to know
-// of any collection, whatever its element type.
+// What the file format needs to know of any collection.
 class Kolekcja_obiektow : public PDC_Obiekt {
 public:
     std::int32_t Podaj_kod_klasy() const override { return kod_kolekcji; }
@@ -60,9 +59,8 @@ public:
         return nullptr;
     }
 
-    // Makes room for n more entries. A deque holds them, so that inserting at
-    // position 0, which every addition and every loaded object does, moves
-    // no other entry.
+    // Makes room for n more entries. In a deque, inserting at position 0, as
+    // every addition and loaded object does, moves no other entry.
     int Powieksz(std::int32_t n)
     {
         if (n < 0 || std::int64_t { liczba } + n > najwieksza_pojemnosc)
@@ -93,13 +91,11 @@ public:
             std::sort(elementy.begin(), elementy.end(), [cmp](T* const& a, T* const& b) { return cmp(&a, &b) < 0; });
     }
 
-    // Sorts by the comparison that `klucz` encodes: `klucz` maps an element
-    // to a value whose `<` and `==` agree with it, so the result is sorted
-    // as Sortuj's is. The standard leaves the order of equal elements
-    // unspecified in both; with GCC's std::sort, whose moves follow the
-    // outcomes of its comparisons alone, the two agree (a test checks it).
-    // Sorting (key, element) pairs laid out together, instead of elements
-    // scattered in memory (bench/README.md, row "keyed sort of the titles list").
+    // Sorts as Sortuj does with the comparison that `klucz` encodes (a value
+    // whose `<` and `==` agree with it); with GCC's std::sort, whose moves
+    // follow the comparisons' outcomes alone, equal elements end alike too (a
+    // test checks it). Sorts (key, element) pairs laid out together instead of
+    // elements scattered in memory (bench/README.md, row "keyed sort of the titles list").
     template <class Klucz> void Sortuj_wedlug_klucza(Klucz klucz)
     {
         if (liczba < 2)

@@ -36,10 +36,6 @@ PDC_Obiekt::PDC_Obiekt(Identyfikator_z_pliku id)
     Podnies_licznik(id.wartosc);
 }
 
-void PDC_Obiekt::Wpisz_skladniki(Tablica_obiektow*)
-{
-}
-
 void PDC_Obiekt::Ustaw_identyfikator(std::int32_t nowy)
 {
     identyfikator = nowy;

@@ -34,7 +34,7 @@ public:
     PDC_Obiekt& operator=(const PDC_Obiekt&) = delete;
 
     virtual std::int32_t Podaj_kod_klasy() const = 0;
-    virtual void Wpisz_skladniki(Tablica_obiektow* tablica);
+    virtual void Wpisz_skladniki(Tablica_obiektow* /*tablica*/) { }
 
     std::int32_t Podaj_identyfikator() const { return identyfikator; }
     void Ustaw_identyfikator(std::int32_t nowy);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "domain/TTytul.h"
 
-#include "domain/Kody_klas.h"
 #include "domain/Kolekcje.h"
 #include "domain/Porownania.h"
 #include "domain/TPozycja.h"
@@ -20,17 +19,9 @@ TTytul::TTytul(const char* nazwa_, const char* autor_, const char* isbn_, TKol4<
 
 TTytul::TTytul(Identyfikator_z_pliku id, TKol4<TPozycja>* pozycje_, TKol4<TRezerwacja>* rezerwacje_)
     : PDC_Obiekt(id)
-    , nazwa()
-    , autor()
-    , ISBN()
     , pozycje(pozycje_)
     , rezerwacje(rezerwacje_)
 {
-}
-
-std::int32_t TTytul::Podaj_kod_klasy() const
-{
-    return kod_tytulu;
 }
 
 void TTytul::Dodaj_pozycje(TWypozyczenie* wypozyczenie, std::int32_t numer)

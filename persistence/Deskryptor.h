@@ -22,12 +22,10 @@ public:
         : fd(std::exchange(inny.fd, -1))
     {
     }
-    Deskryptor& operator=(Deskryptor&& inny) noexcept
+    // The descriptor held so far goes with `inny`, closed at once.
+    Deskryptor& operator=(Deskryptor inny) noexcept
     {
-        if (this != &inny) {
-            Zamknij();
-            fd = std::exchange(inny.fd, -1);
-        }
+        std::swap(fd, inny.fd);
         return *this;
     }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Format_kolekcji.h"
+#include "persistence/Formaty.h"
 
 #include "domain/Kolekcje.h"
 

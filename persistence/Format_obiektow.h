@@ -1,30 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The persistence layer. Save registers the application's collections and
-// their elements in a Tablica_obiektow; its drivers write the table and then
-// each object through the format (Format_obiektow and descendants) that the
-// class map (Mapa_kartx) holds under the object's class code. Open reads the
-// table first, the map's factory recreating every object, then reads each
-// object's definition; copies find their titles through the table.
+// The persistence layer. Save lists the application's collections and their
+// elements in a Tablica_obiektow, whose drivers write the table, then each
+// object through the format that the class map (Mapa_kartx) holds under its
+// class code. Open reads the table, the map's factory recreating every
+// object, then each object's definition.
 //
-// What the reader does with a damaged file, and where:
-// - an over-long key or value is cut at 79 bytes (Pobierz_wartosc, Czytaj_klucz),
-//   an over-long title field at 19 bytes, the rest of its line skipped
-//   (Format_tytulu.cpp, Czytaj_pole);
-// - a number that does not parse skips to the next line and leaves the field
-//   as it was (Czytaj_liczbe_pola); one out of range saturates (Nasyc);
-// - a missing key is not consumed (Czytaj_klucz), and -1 stands for no object;
-// - a table entry under -1 or under an identifier listed already makes no
-//   object (Mapa_kartx::Utworz_obiekt); a definition's identifier is taken
-//   only when no other object holds it (Tablica_obiektow::Zmien_identyfikator);
-// - a reference resolves only to an object listed under it with the class it
-//   names (Format_pozycji.cpp, Rozwiaz_tytul; Tablica_obiektow::Wpisany_pod_klasy);
-// - a collection's stored count is read past, never taken (Format_kolekcji::Czytaj_pola);
-// - once the counter is exhausted, new objects take the lowest free identifier
-//   (Nowy_identyfikator, TKlasaAplikacji::Wolny_identyfikator);
-// - a collection the file did not bind, or bound again, takes an identifier
-//   no object holds (TKlasaAplikacji_pliki.cpp, Uwolnij_identyfikator).
+// Where a damaged file is met: over-long tokens (Pobierz_wartosc,
+// Format_tytulu.cpp), numbers (Czytaj_liczbe_pola, Liczba_z_poczatku), table
+// entries (Mapa_kartx::Utworz_obiekt), identifiers taken twice
+// (Tablica_obiektow::Zmien_identyfikator, Uwolnij_identyfikator), references
+// (Format_pozycji.cpp), an exhausted counter (Nowy_identyfikator).
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Format_pozycji.h"
+#include "persistence/Formaty.h"
 
 #include "domain/Klasy_zadeklarowane.h"
 #include "domain/TTytul.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Format_tablicy_obiektow.h"
+#include "persistence/Formaty.h"
 
 #include "domain/PDC_Obiekt.h"
 #include "persistence/Mapa_klas.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Format_tytulu.h"
+#include "persistence/Formaty.h"
 
 namespace {
 // The rest of the line as a title field: its first 19 bytes are kept and the
 // rest of the line is skipped; the line end is consumed, not stored. At the
 // end of the file the field is left as it was.
-template <class Ustaw> void Czytaj_pole(Strumien_wejsciowy& s, Ustaw&& ustaw)
+void Czytaj_pole(Strumien_wejsciowy& s, TTytul* tytul, void (TTytul::*ustaw)(std::string_view))
 {
     if (s.Zly())
         return;
@@ -13,7 +13,9 @@ template <class Ustaw> void Czytaj_pole(Strumien_wejsciowy& s, Ustaw&& ustaw)
         s.Ustaw_zly();
         return;
     }
-    ustaw(s.Pobierz_do('\n', rozmiar_pola - 1));
+    const std::string_view pole = s.Pobierz_do('\n', rozmiar_pola - 1);
+    if (tytul != nullptr)
+        (tytul->*ustaw)(pole);
     s.Pomin_linie();
 }
 } // namespace
@@ -41,17 +43,8 @@ Strumien_wyjsciowy& Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
 Strumien_wejsciowy& Format_tytulu::Czytaj_pola(Strumien_wejsciowy& s)
 {
     s.Pobierz();
-    Czytaj_pole(s, [this](std::string_view t) {
-        if (obiekt)
-            obiekt->Ustaw_nazwe(t);
-    });
-    Czytaj_pole(s, [this](std::string_view t) {
-        if (obiekt)
-            obiekt->Ustaw_autora(t);
-    });
-    Czytaj_pole(s, [this](std::string_view t) {
-        if (obiekt)
-            obiekt->Ustaw_ISBN(t);
-    });
+    Czytaj_pole(s, obiekt, &TTytul::Ustaw_nazwe);
+    Czytaj_pole(s, obiekt, &TTytul::Ustaw_autora);
+    Czytaj_pole(s, obiekt, &TTytul::Ustaw_ISBN);
     return s;
 }

@@ -41,38 +41,26 @@ PDC_Obiekt* Indeks_identyfikatorow::Posiadacz(std::int32_t id) const
     return m.wpisany != brak ? sloty[m.wpisany].obiekt : nullptr;
 }
 
-Indeks_identyfikatorow::Slot& Indeks_identyfikatorow::Nowy_slot(std::int32_t id)
+Indeks_identyfikatorow::Slot& Indeks_identyfikatorow::Nowy_slot(std::int32_t id, std::size_t wolne)
 {
     // At most two thirds full, so that probes stay short and a free place
     // is always found.
-    if (Za_pelny(zajete + 1, sloty.size()))
+    if (Za_pelny(zajete + 1, sloty.size())) {
         Przebuduj(sloty.empty() ? najmniejszy : 2 * sloty.size());
+        wolne = Znajdz_miejsca(id).wolne;
+    }
     ++zajete;
-    return sloty[Znajdz_miejsca(id).wolne];
+    return sloty[wolne];
 }
 
 bool Indeks_identyfikatorow::Wpisz(std::int32_t id, Wpis wpis)
 {
     if (wpis.kod_klasy == pusty || wpis.kod_klasy == posiadanie)
         wpis.kod_klasy = posiadanie + 1; // a code no class has either, but no mark
-    // The listed slot comes first in the identifier's places: one probe
-    // finds it, or finds the place for it.
-    const std::uint64_t skrot = Skrot(id);
-    for (std::size_t k = 0; k < sloty.size(); ++k) {
-        Slot& s = sloty[Miejsce(skrot, k, sloty.size())];
-        if (s.id == id && s.kod_klasy != pusty && s.kod_klasy != posiadanie)
-            return false;
-        if (s.kod_klasy == pusty && !Za_pelny(zajete + 1, sloty.size())) {
-            s = { id, wpis.kod_klasy, wpis.obiekt };
-            ++zajete;
-            return true;
-        }
-        if (s.kod_klasy == pusty)
-            break;
-    }
-    if (Wpisany(id).kod_klasy != pusty)
+    const Miejsca m = Znajdz_miejsca(id);
+    if (m.wpisany != brak)
         return false;
-    Nowy_slot(id) = { id, wpis.kod_klasy, wpis.obiekt };
+    Nowy_slot(id, m.wolne) = { id, wpis.kod_klasy, wpis.obiekt };
     return true;
 }
 
@@ -82,7 +70,7 @@ void Indeks_identyfikatorow::Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiek
     if (m.posiadanie != brak)
         sloty[m.posiadanie].obiekt = obiekt;
     else if (m.wpisany == brak || sloty[m.wpisany].obiekt != obiekt)
-        Nowy_slot(id) = { id, posiadanie, obiekt };
+        Nowy_slot(id, m.wolne) = { id, posiadanie, obiekt };
 }
 
 void Indeks_identyfikatorow::Zarezerwuj(std::size_t n)

@@ -10,14 +10,11 @@ class PDC_Obiekt;
 
 // Who is who under each identifier of one table, in one flat array with open
 // addressing. An identifier has a slot for the object listed under it, with
-// its class code, so that a reference is checked for its class without
-// touching the object; that object holds the identifier, unless a read
-// changed some object's identifier, which adds a second slot saying who holds
-// it now (or that none does). Places are chosen by a mixer keyed with a seed
-// drawn once per run, so no file can choose identifiers that pile up: a
-// lookup stays a few probes on any input, and output never depends on the
-// seed. One flat table instead of std::unordered_map (bench/README.md, row
-// "identifier index").
+// its class code, so that a reference is checked without touching the object;
+// a read that changes identifiers adds a second slot saying who holds it now.
+// A mixer keyed with a seed drawn once per run chooses the places, so no file
+// can make identifiers pile up; output never depends on the seed. One flat
+// table instead of std::unordered_map (bench/README.md, row "identifier index").
 class Indeks_identyfikatorow {
 public:
     struct Wpis {
@@ -41,17 +38,16 @@ public:
     // The object that holds the identifier now, or none.
     PDC_Obiekt* Posiadacz(std::int32_t id) const;
 
-    // Lists the entry unless one is listed under the identifier; the entry's
-    // object then holds it, unless a change of holders said otherwise. The
-    // index is unchanged when growing it fails.
+    // Lists the entry unless one is listed under the identifier; the index is
+    // unchanged when growing it fails.
     bool Wpisz(std::int32_t id, Wpis wpis);
     // The identifier is now held by `obiekt` (or by none).
     void Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiekt);
     // Makes room for n identifiers at once.
     void Zarezerwuj(std::size_t n);
 
-    // The longest probe sequence of any slot, and the total over all of
-    // them: what keeps every lookup short.
+    // The longest probe sequence of any slot, and their total: what keeps
+    // every lookup short.
     struct Dlugosci {
         std::size_t najdluzsza = 0;
         std::size_t suma = 0;
@@ -72,8 +68,7 @@ private:
         PDC_Obiekt* obiekt = nullptr;
     };
 
-    // Where the identifier's slots are, and the first empty place after them
-    // (none when every place of the identifier is taken).
+    // Where the identifier's slots are, and the first empty place after them.
     static constexpr std::size_t brak = static_cast<std::size_t>(-1);
     struct Miejsca {
         std::size_t wpisany = brak;
@@ -82,10 +77,9 @@ private:
     };
     Miejsca Znajdz_miejsca(std::int32_t id) const;
 
-    // A seeded multiply–xorshift finaliser of the identifier chooses its
-    // first place, so which identifiers meet is chance, whatever the file.
-    // A taken place sends it on in triangular steps, which in a table of a
-    // power of two visit every place; a lookup stops at an empty place.
+    // A seeded multiply–xorshift finaliser chooses the first place; a taken
+    // one sends the identifier on in triangular steps, which visit every
+    // place of a table of a power of two. A lookup stops at an empty place.
     static std::uint64_t Skrot(std::int32_t id)
     {
         std::uint64_t x = static_cast<std::uint32_t>(id) ^ ziarno;
@@ -102,9 +96,9 @@ private:
         return (static_cast<std::size_t>(skrot) + k * (k + 1) / 2) & (rozmiar - 1);
     }
 
-    // A free place for a new slot of the identifier, the table grown first
-    // where it must.
-    Slot& Nowy_slot(std::int32_t id);
+    // The free place `wolne` for a new slot of the identifier, or another
+    // once the table has grown, as it must when full.
+    Slot& Nowy_slot(std::int32_t id, std::size_t wolne);
 
     static bool Za_pelny(std::size_t wpisy, std::size_t sloty) { return 3 * wpisy > 2 * sloty; }
     static constexpr std::size_t najmniejszy = 16;

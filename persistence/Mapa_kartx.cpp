@@ -2,10 +2,7 @@
 #include "persistence/Mapa_kartx.h"
 
 #include "domain/TKlasaAplikacji.h"
-#include "persistence/Format_kolekcji.h"
-#include "persistence/Format_pozycji.h"
-#include "persistence/Format_tablicy_obiektow.h"
-#include "persistence/Format_tytulu.h"
+#include "persistence/Formaty.h"
 #include "persistence/Tablica_obiektow.h"
 
 #include <memory>

@@ -17,7 +17,7 @@ public:
     Mapa_klas& operator=(const Mapa_klas&) = delete;
 
     virtual std::int32_t Kod_tablicy() const { return 0; }
-    virtual void Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_obiektow* tablica);
+    virtual void Utworz_obiekt(std::int32_t /*id*/, std::int32_t /*kod_klasy*/, Tablica_obiektow* /*tablica*/) { }
 
     Format_obiektow* Format(std::int32_t kod_klasy) const { return formaty.Element(kod_klasy); }
     Format_obiektow* Format_tablicy() const { return Format(Kod_tablicy()); }

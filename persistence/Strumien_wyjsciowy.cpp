@@ -18,21 +18,18 @@ void Strumien_wyjsciowy::Liczba(std::int32_t liczba)
 
 void Strumien_wyjsciowy::Zrob_miejsce(std::size_t n)
 {
-    const std::size_t uzyte = bufor ? static_cast<std::size_t>(kursor - bufor.get()) : 0;
-    const std::size_t pojemnosc = bufor ? static_cast<std::size_t>(koniec - bufor.get()) : 0;
-    if (fd >= 0 && uzyte > 0)
-        Oproznij();
-    const std::size_t teraz = bufor ? static_cast<std::size_t>(kursor - bufor.get()) : 0;
-    if (pojemnosc - teraz >= n)
+    Oproznij();
+    const auto uzyte = static_cast<std::size_t>(kursor - bufor.get());
+    const auto pojemnosc = static_cast<std::size_t>(koniec - bufor.get());
+    if (pojemnosc - uzyte >= n)
         return;
     // A file gets one large block; text kept in memory grows from a small one.
-    const std::size_t poczatkowa = fd >= 0 ? rozmiar_bloku : 4096;
-    const std::size_t nowa = std::max({ poczatkowa, 2 * pojemnosc, teraz + n });
-    auto nowy = std::unique_ptr<char[]>(new char[nowa]); // every byte used is written first
-    std::copy(bufor.get(), bufor.get() + teraz, nowy.get());
+    const std::size_t nowa = std::max({ fd >= 0 ? rozmiar_bloku : 4096, 2 * pojemnosc, uzyte + n });
+    auto nowy = std::make_unique_for_overwrite<char[]>(nowa);
+    std::copy(bufor.get(), kursor, nowy.get());
+    kursor = nowy.get() + uzyte;
+    koniec = nowy.get() + nowa;
     bufor = std::move(nowy);
-    kursor = bufor.get() + teraz;
-    koniec = bufor.get() + nowa;
 }
 
 bool Strumien_wyjsciowy::Oproznij()

@@ -37,7 +37,6 @@ public:
 
     // Sends what is buffered to the descriptor; false once any write failed.
     bool Oproznij();
-    bool Blad() const { return blad; }
 
     // What is buffered: for a stream without a descriptor, all that was written.
     std::string_view Zebrane() const { return { bufor.get(), static_cast<std::size_t>(kursor - bufor.get()) }; }

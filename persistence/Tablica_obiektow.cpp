@@ -16,19 +16,14 @@ void Tablica_obiektow::Dodaj(std::int32_t id, PDC_Obiekt* obiekt)
 {
     if (licznik == std::numeric_limits<std::int32_t>::max())
         return;
-    obiekty.push_back(obiekt);
-    try {
-        // The index says whether the identifier is new, in the same probe.
-        if (indeks.Wpisz(id, { obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1 })) {
-            ++licznik;
-            return;
-        }
-    } catch (...) {
-        // Out of memory leaves the table as it was.
-        obiekty.pop_back();
-        throw;
+    // Room first, so that out of memory leaves the table as it was.
+    if (obiekty.size() == obiekty.capacity())
+        obiekty.reserve(2 * obiekty.size() + 16);
+    // The index says whether the identifier is new, in the same probe.
+    if (indeks.Wpisz(id, { obiekt, obiekt ? obiekt->Podaj_kod_klasy() : -1 })) {
+        obiekty.push_back(obiekt);
+        ++licznik;
     }
-    obiekty.pop_back();
 }
 
 void Tablica_obiektow::Zarezerwuj(std::size_t n)

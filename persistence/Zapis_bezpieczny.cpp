@@ -89,20 +89,6 @@ void Synchronizuj_katalog(const std::string& katalog)
         ::fsync(fd.Numer());
 }
 
-// The folder refuses a new file beside the target: the file itself may
-// still be written.
-bool Odmowa_utworzenia(int blad)
-{
-    return blad == EACCES || blad == EPERM;
-}
-
-// The folder or the file system refuses to rename over the target (a
-// sticky folder, a bind-mounted file, some FUSE file systems).
-bool Odmowa_przemianowania(int blad)
-{
-    return blad == EACCES || blad == EPERM || blad == EBUSY || blad == EXDEV || blad == ENOTSUP || blad == EINVAL;
-}
-
 } // namespace
 
 Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa)
@@ -133,7 +119,9 @@ Zapis_bezpieczny::Zapis_bezpieczny(const char* nazwa)
     }
     if (!fd.Otwarty()) {
         tymczasowy.clear();
-        if (istnieje && Odmowa_utworzenia(blad))
+        // The folder refuses a new file beside the target, which itself may
+        // still be written.
+        if (istnieje && (blad == EACCES || blad == EPERM))
             Zacznij_w_miejscu();
         return;
     }
@@ -289,11 +277,12 @@ bool Zapis_bezpieczny::Zatwierdz(std::string_view zebrane)
         Synchronizuj_katalog(Katalog(cel));
         return true;
     }
-    // The folder lets the file be written but not replaced: its content
-    // goes into it in place, and the temporary file's room is given back
-    // before that write.
+    // The folder or file system lets the file be written but not replaced (a
+    // sticky folder, a bind-mounted file, some FUSE file systems): its content
+    // goes into it in place, the temporary file's room given back first.
     std::optional<std::string> nowe;
-    if (Odmowa_przemianowania(errno)) {
+    const int blad = errno;
+    if (blad == EACCES || blad == EPERM || blad == EBUSY || blad == EXDEV || blad == ENOTSUP || blad == EINVAL) {
         const Deskryptor zrodlo(::open(tymczasowy.c_str(), O_RDONLY | O_CLOEXEC));
         if (zrodlo.Otwarty())
             nowe = Czytaj_wszystko(zrodlo.Numer());

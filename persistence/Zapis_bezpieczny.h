@@ -7,20 +7,16 @@
 #include <string>
 #include <string_view>
 
-// Replaces a file so that it always holds either its old or its new content:
-// the new content goes to a temporary file beside it, which is synced and then
-// renamed over the target. Where the folder allows no new file, or no rename
-// over the target, and where the target has other hard links, the file is
-// written in place instead, from memory, at Zatwierdz, and that write starts
-// only when it can finish: one writer at a time (a lock on the file), within
-// the file-size limit, with the room it needs reserved first (on a
-// copy-on-write file system: free for the new bytes and the old ones again).
-// A write that still fails puts the old bytes back, and every signal that
-// would end the program waits until the file is whole; a power cut or SIGKILL
-// during that write can leave a mix. SIGXFSZ never ends a Save. A target that
-// may not be written (no write bit, immutable, not a regular file) is refused,
-// also for root. A symbolic link stays a link; its target is written. An
-// existing file keeps its mode and owner where the file system allows it.
+// Replaces a file so that it always holds its old or its new content: the
+// new content goes to a temporary file beside it, synced, then renamed over
+// the target. Where the folder allows no new file or no rename over it, and
+// where it has other hard links, the file is written in place, from memory,
+// at Zatwierdz; that write starts only when it can finish (a lock on the
+// file, the file-size limit, its room reserved first), puts the old bytes
+// back if it fails, and holds every signal that would end the program (a
+// power cut or SIGKILL can still leave a mix). A target that may not be
+// written is refused, also for root; a symbolic link stays a link; mode and
+// owner stay where the file system allows.
 class Zapis_bezpieczny {
 public:
     explicit Zapis_bezpieczny(const char* nazwa);

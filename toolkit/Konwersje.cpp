@@ -63,18 +63,3 @@ bool Sprawdz_kodowanie(const Kodowanie& kodowanie)
         QStringLiteral("Ta wersja Qt nie obsługuje kodowania %1; program nie może działać.").arg(kodowanie.Nazwa()));
     return false;
 }
-
-std::string Na_cp1250(const QString& tekst)
-{
-    return Kodowanie_cp1250().Na_bajty(tekst);
-}
-
-QString Z_cp1250(const char* bajty)
-{
-    return Kodowanie_cp1250().Z_bajtow(bajty);
-}
-
-bool Da_sie_zapisac_w_cp1250(const QString& tekst)
-{
-    return Kodowanie_cp1250().Da_sie_zapisac(tekst);
-}

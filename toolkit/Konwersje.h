@@ -52,6 +52,15 @@ Kodowanie& Kodowanie_cp1250();
 // codec is missing; the program must then not run.
 bool Sprawdz_kodowanie(const Kodowanie& kodowanie);
 
-std::string Na_cp1250(const QString& tekst);
-QString Z_cp1250(const char* bajty);
-bool Da_sie_zapisac_w_cp1250(const QString& tekst);
+inline std::string Na_cp1250(const QString& tekst)
+{
+    return Kodowanie_cp1250().Na_bajty(tekst);
+}
+inline QString Z_cp1250(const char* bajty)
+{
+    return Kodowanie_cp1250().Z_bajtow(bajty);
+}
+inline bool Da_sie_zapisac_w_cp1250(const QString& tekst)
+{
+    return Kodowanie_cp1250().Da_sie_zapisac(tekst);
+}

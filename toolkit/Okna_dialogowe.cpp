@@ -91,7 +91,12 @@ public:
 void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
 {
     QDialog::showEvent(zdarzenie);
-    Wysrodkuj_na_ekranie(this);
+    const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (ekran == nullptr)
+        return;
+    QRect ramka = frameGeometry();
+    ramka.moveCenter(ekran->availableGeometry().center());
+    move(ramka.topLeft());
 }
 
 void Ustaw_ramke_dialogu(QDialog* dialog)
@@ -101,19 +106,11 @@ void Ustaw_ramke_dialogu(QDialog* dialog)
     dialog->setFixedSize(dialog->size());
 }
 
-void Wysrodkuj_na_ekranie(QWidget* okno)
+void Ustaw_pola_tekstowe(std::initializer_list<QLineEdit*> pola)
 {
-    const QScreen* ekran = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
-    if (ekran == nullptr)
-        return;
-    QRect ramka = okno->frameGeometry();
-    ramka.moveCenter(ekran->availableGeometry().center());
-    okno->move(ramka.topLeft());
-}
-
-void Ustaw_pole_tekstowe(QLineEdit* pole)
-{
-    pole->setMaxLength(19);
-    pole->setValidator(new Walidator_pola(pole));
-    pole->installEventFilter(new Bez_akordow(pole));
+    for (QLineEdit* pole : pola) {
+        pole->setMaxLength(19);
+        pole->setValidator(new Walidator_pola(pole));
+        pole->installEventFilter(new Bez_akordow(pole));
+    }
 }

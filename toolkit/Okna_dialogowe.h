@@ -3,8 +3,9 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
 class QLineEdit;
-class QWidget;
 
 // A dialog of the program: a dialog frame, fixed at its design size once
 // Ustaw_ramke_dialogu is called, and centred on the screen at every showing.
@@ -19,11 +20,10 @@ protected:
 
 // A dialog frame: title and system menu, fixed at the size of its design.
 void Ustaw_ramke_dialogu(QDialog* dialog);
-void Wysrodkuj_na_ekranie(QWidget* okno);
 
-// An edit box for a text field: at most 19 characters, only characters that
+// Edit boxes for text fields, each: at most 19 characters, only characters that
 // windows-1250 holds (any other keystroke is not accepted), and no control
 // characters (C1 ones included): a pasted text loses its trailing line end, its other line ends
 // and tabs become spaces, and a paste with other control characters is refused.
 // An Alt chord never types its letter.
-void Ustaw_pole_tekstowe(QLineEdit* pole);
+void Ustaw_pola_tekstowe(std::initializer_list<QLineEdit*> pola);

@@ -2,18 +2,15 @@
 #pragma once
 
 // A string grid: a header row, then one row per element of what it shows,
-// each numbered in column 0, its other cells read from the elements as the
-// view asks for them, so a grid of a million rows fills at once and holds
-// no copy; Qt's view asks only for the visible cells. What it shows must
-// outlive the showing, or be taken off with Oproznij first.
+// numbered in column 0, its other cells read from the elements as the view
+// asks for them (only the visible ones), so a million rows fill at once with
+// no copy. What it shows must outlive the showing, or go with Oproznij first.
 //
-// For the reader: a cell whose text is clipped shows it whole as a tooltip;
-// the highlight covers whole rows, and Copy puts every highlighted row on the
-// clipboard as tab-separated lines, or leaves it alone when none is (keys that
-// move the current cell move the highlight with it, Shift extends it); typing
-// the start of a text moves to the first row below the header whose cell in
-// the search column starts with it. Tab and Ctrl+Tab leave the grid; a screen
-// reader is told of the current cell whenever the grid takes the focus.
+// For the reader: a clipped cell shows its whole text as a tooltip; the
+// highlight covers whole rows, which Copy puts on the clipboard as
+// tab-separated lines (nothing highlighted: the clipboard stays); typing finds
+// the first row whose cell in the search column starts with the text. Tab and
+// Ctrl+Tab leave the grid; a screen reader hears the current cell on focus.
 
 #include <QElapsedTimer>
 #include <QStringList>
