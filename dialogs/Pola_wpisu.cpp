@@ -19,5 +19,5 @@ bool Pokaz_z_pustymi_polami(QDialog& dialog, std::initializer_list<QLineEdit*> p
 
 void Przepisz(char (&pole)[rozmiar_pola], const QLineEdit& z)
 {
-    Kopiuj_do_pola(pole, Na_cp1250(z.text()).c_str());
+    Kopiuj_do_pola(pole, Kodowanie_cp1250().Na_bajty(z.text()).c_str());
 }

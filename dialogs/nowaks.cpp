@@ -25,7 +25,7 @@ bool TOKKsiazkaDlg::Execute()
     char robocze[rozmiar_pola];
     Przepisz(robocze, *ui->edytnum);
     // A failed conversion leaves here with both fields as they were.
-    numer = robocze[0] == '\0' ? 0 : Na_liczbe(Z_cp1250(robocze));
+    numer = robocze[0] == '\0' ? 0 : Na_liczbe(Kodowanie_cp1250().Z_bajtow(robocze));
     Przepisz(nazwa_tytulu, *ui->edyttytul);
     return true;
 }

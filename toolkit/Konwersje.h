@@ -51,16 +51,3 @@ Kodowanie& Kodowanie_cp1250();
 // At start-up: false, after saying so in the error message box, when the
 // codec is missing; the program must then not run.
 bool Sprawdz_kodowanie(const Kodowanie& kodowanie);
-
-inline std::string Na_cp1250(const QString& tekst)
-{
-    return Kodowanie_cp1250().Na_bajty(tekst);
-}
-inline QString Z_cp1250(const char* bajty)
-{
-    return Kodowanie_cp1250().Z_bajtow(bajty);
-}
-inline bool Da_sie_zapisac_w_cp1250(const QString& tekst)
-{
-    return Kodowanie_cp1250().Da_sie_zapisac(tekst);
-}

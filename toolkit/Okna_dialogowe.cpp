@@ -63,7 +63,7 @@ public:
             if (Ma_sterujace(tekst))
                 return Invalid;
         }
-        return Da_sie_zapisac_w_cp1250(tekst) ? Acceptable : Invalid;
+        return Kodowanie_cp1250().Da_sie_zapisac(tekst) ? Acceptable : Invalid;
     }
 };
 

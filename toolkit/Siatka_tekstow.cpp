@@ -65,7 +65,7 @@ public:
             return naglowki.value(kolumna);
         if (kolumna == 0)
             return QString::number(wiersz);
-        return zrodlo ? Z_cp1250(zrodlo(kolumna, wiersz - 1).c_str()) : QString();
+        return zrodlo ? Kodowanie_cp1250().Z_bajtow(zrodlo(kolumna, wiersz - 1).c_str()) : QString();
     }
 
     // -1 elements: not even the header row.

@@ -41,14 +41,14 @@ TEST(Konwersje, NumbersTakeBlanksSignAndDigitsWithin32Bits)
 TEST(Konwersje, PolishLettersCrossAsWindows1250)
 {
     const QString tekst = QStringLiteral("Łódź żółć ĄĘŚ");
-    const std::string bajty = Na_cp1250(tekst);
+    const std::string bajty = Kodowanie_cp1250().Na_bajty(tekst);
     EXPECT_EQ(bajty,
         "\xA3\xF3"
         "d\x9F \xBF\xF3\xB3\xE6 \xA5\xCA\x8C");
-    EXPECT_EQ(Z_cp1250(bajty.c_str()), tekst);
-    EXPECT_TRUE(Da_sie_zapisac_w_cp1250(tekst));
-    EXPECT_FALSE(Da_sie_zapisac_w_cp1250(QStringLiteral("日本")));
-    EXPECT_FALSE(Da_sie_zapisac_w_cp1250(QString::fromUtf8("\xF0\x9F\x98\x80"))); // an emoji
+    EXPECT_EQ(Kodowanie_cp1250().Z_bajtow(bajty.c_str()), tekst);
+    EXPECT_TRUE(Kodowanie_cp1250().Da_sie_zapisac(tekst));
+    EXPECT_FALSE(Kodowanie_cp1250().Da_sie_zapisac(QStringLiteral("日本")));
+    EXPECT_FALSE(Kodowanie_cp1250().Da_sie_zapisac(QString::fromUtf8("\xF0\x9F\x98\x80"))); // an emoji
 }
 
 TEST(Konwersje, AMissingCodecIsReportedAndNeverGivesEmptyText)

@@ -212,7 +212,7 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
             }
             QTest::keyClick(d, Qt::Key_Return);
         });
-        const std::string zapisany = Na_cp1250(w.w_polu);
+        const std::string zapisany = Kodowanie_cp1250().Na_bajty(w.w_polu);
         const std::string pole = w.pole;
         const char* pola_tekstowe[]
             = { nowy_tytul->nazwa, nowy_tytul->autor, nowy_tytul->ISBN, nowa_ksiazka->nazwa_tytulu };
