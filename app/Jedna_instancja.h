@@ -8,21 +8,18 @@
 
 class QLocalServer;
 
-// One Wolumat per user and working folder, as both work on the same
-// proba1.txt: a second start hands over to the running one, which comes to
-// the front, and ends. The folder is told by its device and inode, so another
-// path or a symbolic link to it counts as the same folder. The running one
-// listens on a local socket in the abstract namespace, which leaves no file
-// behind and goes with the process, however it ends. Where any of this cannot
-// work, the program starts as if it were alone.
+// One Wolumat per user and working folder (told by device and inode, however
+// reached), as both would work on the same proba1.txt: a second start hands
+// over to the running one, which comes to the front, and ends. The running one
+// listens on a local socket in the abstract namespace, which leaves no file and
+// goes with the process. Where any of this fails, the program starts alone.
 class Jedna_instancja : public QObject {
     Q_OBJECT
 public:
     explicit Jedna_instancja(QObject* rodzic = nullptr);
 
-    // True when a Wolumat of this user runs in this folder and was asked to
-    // come forward: this process then ends without a window. Otherwise this
-    // process is the one that later starts in the folder hand over to.
+    // True when a Wolumat of this user runs here and was asked to come
+    // forward; otherwise this process is the one later starts hand over to.
     bool Przekazano_dzialajacej();
     // What a later start asks for: the window to come forward.
     void Ustaw_przywolanie(std::function<void()> dzialanie) { przywolanie = std::move(dzialanie); }

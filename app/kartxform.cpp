@@ -54,9 +54,8 @@ Tkartexform::Tkartexform(QWidget* rodzic)
 
     ui->StatusBar->setSizeGripEnabled(true);
 
-    // The menu items are paired with their handlers as the names cross over:
-    // the data menu's title item opens the new-title dialog, the view menu's
-    // the titles list.
+    // The names cross over: the data menu's title item opens the new-title
+    // dialog, the view menu's the titles list.
     Polacz(ui->OpenItem, &Tkartexform::OpenItemClick);
     Polacz(ui->SaveItem, &Tkartexform::SaveItemClick);
     Polacz(ui->ExitItem, &Tkartexform::ExitItemClick);
@@ -99,8 +98,7 @@ void Tkartexform::Przywolaj()
         dialog->raise();
         dialog->activateWindow();
     }
-    // Where the window manager keeps the focus elsewhere, the window asks
-    // for attention instead.
+    // Where the window manager keeps the focus elsewhere, it asks for attention.
     QApplication::alert(this);
 }
 
@@ -119,9 +117,8 @@ void Tkartexform::showEvent(QShowEvent* zdarzenie)
 
 bool Tkartexform::event(QEvent* zdarzenie)
 {
-    // The current hint: the status tip of the control under the pointer or
-    // of the highlighted menu item or title, empty for one without and once
-    // a menu closes.
+    // The current hint: the status tip of the control under the pointer or of
+    // the highlighted menu item, empty for one without and once a menu closes.
     if (zdarzenie->type() == QEvent::StatusTip) {
         podpowiedz = static_cast<QStatusTipEvent*>(zdarzenie)->tip();
         ShowHint(this);
@@ -133,8 +130,7 @@ bool Tkartexform::event(QEvent* zdarzenie)
 bool Tkartexform::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     // A menu opened from the keyboard takes the pointer from the tool button
-    // under it, whose leaving would empty the hint after the highlighted
-    // item's: while a menu is open, its item's hint stands.
+    // under it, whose leaving would empty the highlighted item's hint.
     if (zdarzenie->type() == QEvent::StatusTip && QApplication::activePopupWidget() != nullptr
         && static_cast<QStatusTipEvent*>(zdarzenie)->tip().isEmpty())
         return true;

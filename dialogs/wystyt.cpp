@@ -29,8 +29,7 @@ void TOKWystytulyDlg::Wypelnij()
     tytuly = aplikacja ? &aplikacja->tytuly : nullptr;
     if (tytuly == nullptr)
         return;
-    // The order of Sortuj with Porownaj_tytuly, reached without chasing every
-    // element through memory at each comparison (bench/README.md, row "keyed
+    // The order of Sortuj with Porownaj_tytuly (bench/README.md, row "keyed
     // sort of the titles list").
     tytuly->Sortuj_wedlug_klucza(Klucz_tytulu);
     Siatka_tekstow& siatka = *ui->StringGrid1;

@@ -31,10 +31,9 @@ template <class T> class TKol1 : public Kolekcja_obiektow {
 public:
     // An element against a key; negative, zero or positive.
     using Porownanie = int (*)(const T* element, const void* klucz);
-    // Two entries of the block, that is two element pointers.
+    // Two entries, that is two element pointers.
     using Porownanie_wpisow = int (*)(T* const* a, T* const* b);
 
-    TKol1() = default;
     // Elements are not deleted here: the owner calls Usun_wszystkie first.
     ~TKol1() override = default;
 

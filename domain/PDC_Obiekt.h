@@ -48,7 +48,6 @@ protected:
 };
 
 // The identifier for a new object, one that no live object holds: the
-// counter's next value while the counter has room, and once it has reached
-// the largest identifier (after a file that holds it), a free one that the
-// application object finds among its objects.
+// counter's next value, or once the counter is exhausted (after a file that
+// holds the largest identifier), a free one among the application's objects.
 std::int32_t Nowy_identyfikator();

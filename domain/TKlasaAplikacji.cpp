@@ -4,7 +4,6 @@
 #include "domain/Porownania.h"
 
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 TKlasaAplikacji* aplikacja = nullptr;
@@ -63,11 +62,9 @@ namespace {
 template <class T, class Zaznacz> void Zaznacz_identyfikatory(const TKol4<T>& kolekcja, Zaznacz& zaznacz)
 {
     zaznacz(kolekcja.Podaj_identyfikator());
-    if constexpr (std::is_base_of_v<PDC_Obiekt, T>) {
-        for (std::int32_t i = 0; i < kolekcja.Podaj_liczbe(); ++i)
-            if (const T* element = kolekcja.Element(i))
-                zaznacz(element->Podaj_identyfikator());
-    }
+    for (std::int32_t i = 0; i < kolekcja.Podaj_liczbe(); ++i)
+        if (const T* element = kolekcja.Element(i))
+            zaznacz(element->Podaj_identyfikator());
 }
 } // namespace
 

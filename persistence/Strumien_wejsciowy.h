@@ -12,9 +12,8 @@
 char* Scal_konce_linii(const char* od, const char* koniec, char* cel);
 
 // The input side of the object file: the whole file in memory, read from a
-// cursor, so a remembered position is restored exactly. CR LF on disk reads as
-// one newline, as does a bare LF. Reading past the end puts the stream into its
-// failed state, in which every further read fails.
+// cursor that can go back exactly. CR LF reads as one newline, as LF does.
+// Reading past the end fails the stream and every read after it.
 class Strumien_wejsciowy {
 public:
     // Bytes as on disk; their line ends are turned here, in place.

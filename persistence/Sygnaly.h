@@ -21,9 +21,9 @@ private:
     std::vector<std::pair<int, struct sigaction>> poprzednie;
 };
 
-// Every signal that would end the program from outside (logout, Ctrl+C, a
-// closed terminal, kill, a user signal, a timer) waits while a file is half
-// written; the first one that came is acted on once the object goes.
+// Every signal that would end the program from outside (logout, Ctrl+C, kill,
+// a user signal, a timer) waits while a file is half written; the first one
+// that came is acted on once the object goes.
 Obsluga_sygnalow Wstrzymane();
 
 // A write past the file-size limit fails (EFBIG) instead of ending the

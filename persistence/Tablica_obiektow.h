@@ -11,15 +11,11 @@ class PDC_Obiekt;
 class Strumien_wejsciowy;
 class Strumien_wyjsciowy;
 
-// The ordered list of (identifier, object) pairs that one file holds. Entries
-// are added if absent and never removed or reordered. An index beside the
-// entries keeps every lookup by identifier a few probes on any input, so the
-// table grows to any size without Save or Open turning quadratic.
-//
-// Two questions differ once a read has changed an object's identifier: which
-// object the file listed under an identifier (what references name), and
-// which object holds it now (what a new identifier must avoid). The index
-// answers both; Zmien_identyfikator keeps it current.
+// The ordered list of (identifier, object) pairs that one file holds, added
+// if absent, never removed or reordered. An index keeps every lookup a few
+// probes on any input. Once a read has changed an identifier, it tells which
+// object the file listed under it (what references name) from which holds it
+// now (what a new identifier must avoid); Zmien_identyfikator keeps it current.
 class Tablica_obiektow {
 public:
     Tablica_obiektow() = default;
@@ -51,8 +47,6 @@ public:
     bool Zmien_identyfikator(PDC_Obiekt* obiekt, std::int32_t nowy);
     // The object of this table that holds the identifier now, or none.
     PDC_Obiekt* Posiadacz(std::int32_t id) const { return indeks.Posiadacz(id); }
-    // How long lookups are, for the tests that guard them.
-    Indeks_identyfikatorow::Dlugosci Dlugosci_szukania() const { return indeks.Dlugosci_szukania(); }
 
     int Zapisz_do_pliku(const char* nazwa);
     int Czytaj_z_pliku(const char* nazwa);

@@ -33,15 +33,11 @@ std::string Katalog(const std::string& sciezka)
 std::string Rozwiaz_dowiazania(std::string sciezka)
 {
     for (int krok = 0; krok < 40; ++krok) {
-        struct stat st { };
-        if (::lstat(sciezka.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        std::error_code blad;
+        const std::filesystem::path cel = std::filesystem::read_symlink(sciezka, blad);
+        if (blad || cel.empty())
             return sciezka;
-        std::string cel(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 256) + 1, '\0');
-        const ssize_t n = ::readlink(sciezka.c_str(), cel.data(), cel.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= cel.size())
-            return sciezka;
-        cel.resize(static_cast<std::size_t>(n));
-        sciezka = (!cel.empty() && cel[0] == '/') ? cel : Katalog(sciezka) + "/" + cel;
+        sciezka = cel.is_absolute() ? cel.string() : Katalog(sciezka) + "/" + cel.string();
     }
     return sciezka;
 }
@@ -168,10 +164,10 @@ bool Kopiowany_przy_zapisie(int fd)
     return ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) != 0 || (flagi & FS_NOCOW_FL) == 0;
 }
 
-// Whether an in-place write of `nowe` bytes over `stare` can finish: the
-// file-size limit allows both, and the room the new bytes need is reserved
-// or, where an overwrite takes new room, free for them and for putting the
-// old ones back. A file system that can do neither is written as before.
+// Whether an in-place write of `nowe` bytes over `stare` can finish: within
+// the file-size limit, its room reserved or, where an overwrite takes new room,
+// free for it and for putting the old bytes back; where neither can be
+// known, the write goes ahead.
 bool Jest_miejsce(int fd, std::size_t nowe, std::size_t stare, bool kopiowany)
 {
     struct rlimit limit { };
@@ -197,9 +193,8 @@ bool Jest_miejsce(int fd, std::size_t nowe, std::size_t stare, bool kopiowany)
     return false;
 }
 
-// Waits for any other writer of the file (another Wolumat through another
-// name); the lock goes with the descriptor. Where the file system keeps no
-// such locks, the write goes on without one.
+// Waits for any other writer (another Wolumat through another name); the lock
+// goes with the descriptor. Without such locks, the write goes on alone.
 void Zablokuj(int fd)
 {
     struct flock blokada { };
@@ -216,9 +211,8 @@ bool Zapisz_od_poczatku(int fd, std::string_view dane)
         && ::ftruncate(fd, static_cast<off_t>(dane.size())) == 0 && ::fsync(fd) == 0;
 }
 
-// The old bytes overwrite the new ones, which asks no new room where blocks
-// are overwritten in place. On a copy-on-write file system they need room
-// like any write: the new bytes are freed and the freeing committed first.
+// The old bytes overwrite the new ones: no new room where blocks are
+// overwritten in place; on copy-on-write, the new bytes are freed first.
 bool Przywroc(int fd, std::string_view stare, bool kopiowany)
 {
     for (int proba = 0; proba < 3; ++proba) {

@@ -22,10 +22,9 @@ public:
 // Anything else raises Blad_konwersji quoting the text.
 std::int32_t Na_liczbe(const QString& tekst);
 
-// A codec by name, built once and reused: a grid converts every visible
-// cell at each repaint. A Qt without the codec gives one that is not
-// Poprawne; encoding with it raises Blad_konwersji rather than give empty
-// text that a Save would write.
+// A codec by name, built once and reused (a grid converts every visible cell
+// at each repaint). Without the codec in Qt it is not Poprawne, and encoding
+// raises Blad_konwersji rather than give empty text that a Save would write.
 class Kodowanie {
 public:
     explicit Kodowanie(const char* nazwa);
@@ -48,6 +47,6 @@ private:
 // The program's windows-1250 codec.
 Kodowanie& Kodowanie_cp1250();
 
-// At start-up: false, after saying so in the error message box, when the
-// codec is missing; the program must then not run.
+// At start-up: false, said in the error message box, when the codec is
+// missing; the program must then not run.
 bool Sprawdz_kodowanie(const Kodowanie& kodowanie);

@@ -31,12 +31,8 @@ bool Ma_sterujace(const QString& tekst)
 // becomes a space, as a one-line box shows them.
 void Wyrownaj_wklejony(QString& tekst, int& kursor)
 {
-    auto koniec_linii_przed = [&](int p) {
-        if (p >= 2 && tekst[p - 2] == u'\r' && tekst[p - 1] == u'\n')
-            return 2;
-        return p >= 1 && (tekst[p - 1] == u'\n' || tekst[p - 1] == u'\r') ? 1 : 0;
-    };
-    const int koncowy = koniec_linii_przed(kursor);
+    const bool crlf = kursor >= 2 && tekst[kursor - 2] == u'\r' && tekst[kursor - 1] == u'\n';
+    const int koncowy = crlf ? 2 : kursor >= 1 && (tekst[kursor - 1] == u'\n' || tekst[kursor - 1] == u'\r');
     tekst.remove(kursor - koncowy, koncowy);
     kursor -= koncowy;
     for (int i = 0; i < tekst.size(); ++i) {

@@ -20,8 +20,6 @@
 #include <utility>
 #include <vector>
 
-// Reads the rows from what the grid shows, cell by cell as the view asks:
-// nothing is copied, so a list of a million rows fills at once.
 class Model_siatki : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -107,8 +105,7 @@ Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(24);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Several rows may be selected, to be copied together; the highlight
-    // covers whole rows, as Copy takes them.
+    // Several whole rows may be selected, to be copied together.
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab moves on to the dialog's buttons; the arrows move within the grid.
@@ -206,9 +203,8 @@ void Siatka_tekstow::keyPressEvent(QKeyEvent* zdarzenie)
 void Siatka_tekstow::focusInEvent(QFocusEvent* zdarzenie)
 {
     QTableView::focusInEvent(zdarzenie);
-    // The view tells of its current cell before its window is active, and
-    // then of itself as a whole: a screen reader hears the cell last, once
-    // the focus has settled.
+    // The view tells of its cell before its window is active, then of itself:
+    // a screen reader hears the cell last, once the focus has settled.
     QTimer::singleShot(0, this, [this] {
         if (!hasFocus() || !isActiveWindow() || !currentIndex().isValid())
             return;
