@@ -62,10 +62,9 @@ bool Jedna_instancja::Przekaz()
         return false;
     gniazdo.write(prosba);
     gniazdo.waitForBytesWritten(czas_ms);
-    // The answer says the window came forward. A connection closed with no
-    // answer comes from a Wolumat that is ending: this start makes its own
-    // window. One still open is a window busy with a long Open, which comes
-    // forward once it is done.
+    // An answer: the window came forward. Closed with none: that Wolumat is
+    // ending, and this start makes its own window. Still open: a window busy
+    // with a long Open, which comes forward once it is done.
     if (gniazdo.waitForReadyRead(czas_ms))
         return true;
     return gniazdo.state() == QLocalSocket::ConnectedState;
@@ -73,8 +72,7 @@ bool Jedna_instancja::Przekaz()
 
 void Jedna_instancja::Przestan_sluchac()
 {
-    // Requests taken but not answered yet go with the server: their starts
-    // see the connection close.
+    // Requests taken but not answered go with it: their starts see it close.
     delete serwer;
     serwer = nullptr;
 }

@@ -8,9 +8,8 @@
 class Siatka_tekstow;
 
 // What the two list dialogs share: a grid with a header row and one row per
-// element below it, filled afresh at each showing and emptied when closed. The grid has the keyboard
-// as soon as the list shows, on the first row below the header, so typing,
-// the arrows and Copy work at once; Enter and Esc still close the list.
+// element, filled at each showing and emptied when closed. The grid has the
+// keyboard at once, on the first row; Enter and Esc still close the list.
 class Okno_listy : public Okno_dialogowe {
     Q_OBJECT
 public:

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// TKol1..TKol4: four levels of one collection of element pointers. They differ
+// TKol1..TKol4: four levels of one collection of element pointers, differing
 // only in Szukaj (linear from the end, lower bound, classic binary search);
-// TKol4 is the level the program instantiates. A collection is itself a
-// PDC_Obiekt, with class code 1, and is stored as an object of its own.
+// the program uses TKol4. A collection is a PDC_Obiekt stored on its own; its
+// owner deletes the elements with Usun_wszystkie.
 
 #include "domain/Kody_klas.h"
 #include "domain/PDC_Obiekt.h"
@@ -33,9 +33,6 @@ public:
     using Porownanie = int (*)(const T* element, const void* klucz);
     // Two entries, that is two element pointers.
     using Porownanie_wpisow = int (*)(T* const* a, T* const* b);
-
-    // Elements are not deleted here: the owner calls Usun_wszystkie first.
-    ~TKol1() override = default;
 
     void Wpisz_skladniki(Tablica_obiektow* tablica) override
     {

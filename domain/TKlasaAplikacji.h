@@ -9,8 +9,7 @@
 #include <cstdint>
 
 // Owns every title and copy of the run through its collections. Otworz and
-// Zachowaj are defined by the persistence layer, in
-// persistence/TKlasaAplikacji_pliki.cpp.
+// Zachowaj are in persistence/TKlasaAplikacji_pliki.cpp.
 class TKlasaAplikacji {
 public:
     TKlasaAplikacji();
@@ -24,9 +23,8 @@ public:
     void Dodaj_ksiazke(const char* nazwa, std::int32_t numer);
     void Usun_wszystko();
 
-    // The lowest identifier above the five collections' first ones that no
-    // collection or element of this application holds. A scan of every
-    // object: it serves only once the counter is exhausted.
+    // The lowest identifier above the collections' first ones that none of
+    // this application's objects holds: a scan, for an exhausted counter.
     std::int32_t Wolny_identyfikator() const;
 
     void Otworz();

@@ -14,6 +14,7 @@
 #include "domain/TKlasaAplikacji.h"
 #include "tests/support/Migawka.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -118,9 +120,9 @@ private:
     {
         if (nazwa.empty() || autor.empty() || isbn.empty())
             return;
-        bool wolny = true;
-        for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
-            wolny = wolny && isbn != t->Podaj_ISBN();
+        const Migawka m(app);
+        const bool wolny
+            = std::none_of(m.tytuly.begin(), m.tytuly.end(), [&](auto& t) { return std::get<2>(t) == isbn; });
         app.Dodaj_tytul(nazwa.c_str(), autor.c_str(), isbn.c_str());
         if (wolny)
             dodane.push_back({ true, nazwa, autor, isbn, 0 });
@@ -128,13 +130,12 @@ private:
 
     void Nowa_ksiazka(const std::string& nazwa, std::int32_t numer)
     {
-        bool wolny = true, tytul = false;
-        for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i)
-            wolny = wolny && p->Podaj_numer() != numer;
-        for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
-            tytul = tytul || nazwa == t->Podaj_nazwe();
+        const Migawka m(app);
+        const std::vector<std::int32_t> numery = m.Numery();
+        const std::vector<std::string> nazwy = m.Nazwy();
+        const bool wolny = std::find(numery.begin(), numery.end(), numer) == numery.end();
         app.Dodaj_ksiazke(nazwa.c_str(), numer);
-        if (wolny && tytul)
+        if (wolny && std::find(nazwy.begin(), nazwy.end(), nazwa) != nazwy.end())
             dodane.push_back({ false, nazwa, "", "", numer });
     }
 
@@ -147,19 +148,17 @@ private:
         app.Usun_wszystko();
         app.Otworz();
         Wymagaj(Czytaj("proba2.txt") == zapisany, "a saved session opens to the same bytes");
-        Sprawdz(app);
+        const Migawka m = Sprawdz(app);
         for (const Dodane& d : dodane) {
-            bool jest = false;
-            if (d.tytul) {
-                for (std::int32_t i = 0; const TTytul* t = app.tytuly.Element(i); ++i)
-                    jest = jest
-                        || (d.nazwa == t->Podaj_nazwe() && d.autor == t->Podaj_autora() && d.isbn == t->Podaj_ISBN());
-            } else {
-                for (std::int32_t i = 0; const TPozycja* p = app.pozycje.Element(i); ++i)
-                    jest = jest
-                        || (p->Podaj_numer() == d.numer && p->Podaj_tytul() != nullptr
-                            && d.nazwa == p->Podaj_tytul()->Podaj_nazwe());
-            }
+            const bool jest = d.tytul
+                ? std::any_of(m.tytuly.begin(), m.tytuly.end(),
+                    [&](auto& t) {
+                        return std::tie(std::get<0>(t), std::get<1>(t), std::get<2>(t))
+                            == std::tie(d.nazwa, d.autor, d.isbn);
+                    })
+                : std::any_of(m.pozycje.begin(), m.pozycje.end(), [&](auto& p) {
+                      return std::get<0>(p) == d.numer && std::get<1>(p) >= 0 && m.Tytul_pozycji(p) == d.nazwa;
+                  });
             Wymagaj(jest, "every accepted addition is in the next saved file, linked");
         }
         zapisane = dodane.size();

@@ -33,8 +33,7 @@ bool Zapisz_wszystko(int fd, std::string_view dane, ssize_t (*zapis)(int, const 
 
 std::optional<std::string> Czytaj_wszystko(int fd)
 {
-    // Room for the whole file and one byte more, so that its end is seen
-    // without growing; a file that grows while it is read is read on.
+    // Room for the file and one byte more, to see its end without growing.
     struct stat st { };
     const off_t znany = ::fstat(fd, &st) == 0 ? st.st_size : 0;
     std::string dane(std::max<std::size_t>(static_cast<std::size_t>(znany) + 1, 1 << 16), '\0');

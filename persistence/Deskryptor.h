@@ -45,10 +45,8 @@ private:
 // `zapis` stands in for write(2) where a test needs a descriptor that refuses.
 bool Zapisz_wszystko(int fd, std::string_view dane, ssize_t (*zapis)(int, const void*, std::size_t) = nullptr);
 
-// The whole content of an open file, read from its offset to its end;
-// nothing on a read error.
+// The content of an open file from its offset on; nothing on a read error.
 std::optional<std::string> Czytaj_wszystko(int fd);
 
-// The whole content of a regular file, or nothing when it cannot be opened or
-// read to its end.
+// The content of a regular file, or nothing when it cannot be read whole.
 std::optional<std::string> Wczytaj_plik(const char* nazwa);

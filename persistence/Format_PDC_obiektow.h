@@ -61,9 +61,8 @@ public:
         Zapisz_liczbe(s, "id", obiekt ? obiekt->Podaj_identyfikator() : -1);
     }
 
-    // The stored identifier is taken only when no other object of this read
-    // holds it and it is not -1, which means no object; otherwise the object
-    // keeps the identifier it has, so every loaded object stays distinct.
+    // The stored identifier is taken unless it is -1 (no object) or another
+    // object of this read holds it, so every loaded object stays distinct.
     void Czytaj_identyfikator(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
     {
         if (!Czytaj_klucz(s, "Obiekt_ID"))

@@ -2,9 +2,8 @@
 #include "persistence/Formaty.h"
 
 namespace {
-// The rest of the line as a title field: its first 19 bytes are kept and the
-// rest of the line is skipped; the line end is consumed, not stored. At the
-// end of the file the field is left as it was.
+// The rest of the line as a title field: its first 19 bytes, the line end
+// consumed, not stored. At the end of the file the field is left as it was.
 void Czytaj_pole(Strumien_wejsciowy& s, TTytul* tytul, void (TTytul::*ustaw)(std::string_view))
 {
     if (s.Zly())

@@ -12,8 +12,7 @@ std::uint64_t Losowe_ziarno()
 }
 } // namespace
 
-// Drawn once per run, as Qt seeds QHash: output never depends on it, since
-// the table keeps its own order.
+// Drawn once per run, as Qt seeds QHash; the table keeps its own order.
 const std::uint64_t Indeks_identyfikatorow::ziarno = Losowe_ziarno();
 
 Indeks_identyfikatorow::Miejsca Indeks_identyfikatorow::Znajdz_miejsca(std::int32_t id) const

@@ -8,9 +8,8 @@
 #include <memory>
 
 namespace {
-// Puts a new object at the front of its collection, then lists it; one that
-// cannot be held is released, and one that cannot be listed stays held, so
-// the table never names an object that is gone.
+// Puts a new object at the front of its collection, then lists it: the table
+// never names an object that is gone.
 template <class T>
 void Wstaw_nowy(std::unique_ptr<T> obiekt, std::int32_t id, TKol4<T>& kolekcja, Tablica_obiektow* tablica)
 {

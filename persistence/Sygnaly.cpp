@@ -26,8 +26,8 @@ std::vector<int> Konczace()
     return numery;
 }
 
-// Holds the signals in this thread while the handlers change, so that of two
-// that come meanwhile neither finds one handler old and the other new.
+// Holds the signals in this thread while the handlers change: of two that
+// come meanwhile, neither finds one handler old and the other new.
 class Zmiana_obslugi {
 public:
     explicit Zmiana_obslugi(const sigset_t& sygnaly) { ::pthread_sigmask(SIG_BLOCK, &sygnaly, &poprzednia); }

@@ -13,11 +13,8 @@ namespace {
 // and lose one.
 void Uwolnij_identyfikator(Kolekcja_obiektow& kolekcja, const Tablica_obiektow& tablica)
 {
-    auto u_innego = [&](std::int32_t id) {
-        const PDC_Obiekt* posiadacz = tablica.Posiadacz(id);
-        return posiadacz != nullptr && posiadacz != &kolekcja;
-    };
-    if (u_innego(kolekcja.Podaj_identyfikator()))
+    const PDC_Obiekt* posiadacz = tablica.Posiadacz(kolekcja.Podaj_identyfikator());
+    if (posiadacz != nullptr && posiadacz != &kolekcja)
         kolekcja.Ustaw_identyfikator(Nowy_identyfikator());
 }
 } // namespace

@@ -69,9 +69,8 @@ Strumien_wyjsciowy& Tablica_obiektow::Zapisz_tablice(Strumien_wyjsciowy& s)
 
 Strumien_wyjsciowy& Tablica_obiektow::Zapisz_obiekty(Strumien_wyjsciowy& s)
 {
-    // A copy's definition names its title's identifier, which lies in memory
-    // far from the copy; asking for it a few copies ahead hides the wait
-    // (bench/README.md, row "prefetch of a copy's title while saving").
+    // A copy names its title's identifier, far from it in memory: asking a few
+    // copies ahead hides the wait (bench/README.md, row "prefetch of a copy's title while saving").
     constexpr std::int32_t naprzod = 8;
     for (std::int32_t i = 0; i < licznik; ++i) {
         if (i + naprzod < licznik) {
@@ -120,8 +119,7 @@ int Tablica_obiektow::Czytaj_z_pliku(const char* nazwa)
     std::optional<std::string> tresc = Wczytaj_plik(nazwa);
     if (!tresc)
         return 0;
-    // A stored object takes some 130 bytes and more, its entry included:
-    // room for that many at once, and growth for any more.
+    // A stored object takes 130 bytes and more, its entry included.
     Zarezerwuj(tresc->size() / 128);
     Strumien_wejsciowy s(std::move(*tresc));
     Czytaj_tablice(s);

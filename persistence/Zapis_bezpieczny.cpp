@@ -47,8 +47,7 @@ std::string Przedrostek_tymczasowych(const std::string& cel)
     return "." + std::filesystem::path(cel).filename().string() + ".tmp-";
 }
 
-// Removes temporary files that earlier Saves of this target left behind when
-// they were killed: those whose process is gone.
+// Removes temporary files of earlier Saves of this target whose process is gone.
 void Usun_porzucone(const std::string& cel)
 {
     const std::string katalog = Katalog(cel);

@@ -21,9 +21,8 @@ protected:
 // A dialog frame: title and system menu, fixed at the size of its design.
 void Ustaw_ramke_dialogu(QDialog* dialog);
 
-// Edit boxes for text fields, each: at most 19 characters, only characters that
-// windows-1250 holds (any other keystroke is not accepted), and no control
-// characters (C1 ones included): a pasted text loses its trailing line end, its other line ends
-// and tabs become spaces, and a paste with other control characters is refused.
-// An Alt chord never types its letter.
+// Edit boxes for text fields, each: at most 19 characters, all of them ones
+// that windows-1250 holds, and no control characters (C1 ones included): a
+// paste loses its trailing line end, its other line ends and tabs become
+// spaces, and one with other controls is refused. Alt chords type nothing.
 void Ustaw_pola_tekstowe(std::initializer_list<QLineEdit*> pola);

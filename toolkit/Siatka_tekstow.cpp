@@ -181,8 +181,8 @@ bool Siatka_tekstow::viewportEvent(QEvent* zdarzenie)
 
 void Siatka_tekstow::keyPressEvent(QKeyEvent* zdarzenie)
 {
-    // The view's own Copy takes the current cell alone. With nothing
-    // highlighted the clipboard keeps what it held.
+    // The view's own Copy takes the current cell alone; with nothing
+    // highlighted, the clipboard keeps what it held.
     if (zdarzenie == QKeySequence::Copy) {
         if (const QString tekst = Tekst_do_skopiowania(); !tekst.isEmpty())
             QApplication::clipboard()->setText(tekst);

@@ -12,16 +12,6 @@
 
 namespace {
 
-std::vector<std::string> Nazwy(const TKlasaAplikacji& app)
-{
-    return Migawka(app).Nazwy();
-}
-
-std::vector<std::int32_t> Numery(const TKlasaAplikacji& app)
-{
-    return Migawka(app).Numery();
-}
-
 TEST(Aplikacja, StartsEmpty)
 {
     TKlasaAplikacji app;
@@ -64,14 +54,14 @@ TEST(Aplikacja, NewestTitleFirstAndSortingByUnsignedBytes)
     app.Dodaj_tytul("X", "a", "1");
     app.Dodaj_tytul("Y", "a", "2");
     app.Dodaj_tytul("Z", "a", "3");
-    EXPECT_EQ(Nazwy(app), (std::vector<std::string> { "Z", "Y", "X" }));
+    EXPECT_EQ(Migawka(app).Nazwy(), (std::vector<std::string> { "Z", "Y", "X" }));
     app.Dodaj_tytul("\xB9le", "a", "4"); // "ąle" in windows-1250
     app.Dodaj_tytul("zeta", "a", "5");
     app.Dodaj_tytul("b", "a", "6");
     app.Dodaj_tytul("A", "a", "7");
     app.Dodaj_tytul("a", "a", "8");
     app.tytuly.Sortuj(Porownaj_tytuly);
-    EXPECT_EQ(Nazwy(app), (std::vector<std::string> { "A", "X", "Y", "Z", "a", "b", "zeta", "\xB9le" }));
+    EXPECT_EQ(Migawka(app).Nazwy(), (std::vector<std::string> { "A", "X", "Y", "Z", "a", "b", "zeta", "\xB9le" }));
 }
 
 TEST(Aplikacja, DodajKsiazkeFindsTitleInAnyOrder)
@@ -82,7 +72,7 @@ TEST(Aplikacja, DodajKsiazkeFindsTitleInAnyOrder)
     int isbn = 0;
     for (const char* n : nazwy)
         app.Dodaj_tytul(n, "autor", std::to_string(++isbn).c_str());
-    const std::vector<std::string> przed = Nazwy(app);
+    const std::vector<std::string> przed = Migawka(app).Nazwy();
     int numer = 0;
     for (const char* n : nazwy)
         app.Dodaj_ksiazke(n, ++numer);
@@ -92,7 +82,7 @@ TEST(Aplikacja, DodajKsiazkeFindsTitleInAnyOrder)
         EXPECT_STREQ(app.pozycje.Element(i)->Podaj_tytul()->Podaj_nazwe(), nazwy[6 - i]);
         EXPECT_EQ(app.pozycje.Element(i)->Podaj_wypozyczenie(), nullptr);
     }
-    EXPECT_EQ(Nazwy(app), przed); // the search never reorders the titles
+    EXPECT_EQ(Migawka(app).Nazwy(), przed); // the search never reorders the titles
 }
 
 TEST(Aplikacja, DodajKsiazkeRefusesTakenNumberAndUnknownName)
@@ -106,7 +96,7 @@ TEST(Aplikacja, DodajKsiazkeRefusesTakenNumberAndUnknownName)
     app.Dodaj_ksiazke("B", 5);
     app.Dodaj_ksiazke("C", 6);
     app.Dodaj_ksiazke("", 7);
-    EXPECT_EQ(Numery(app), (std::vector<std::int32_t> { 5, 0 }));
+    EXPECT_EQ(Migawka(app).Numery(), (std::vector<std::int32_t> { 5, 0 }));
     EXPECT_STREQ(app.pozycje.Element(0)->Podaj_tytul()->Podaj_nazwe(), "B");
 
     app.Usun_wszystko();
@@ -121,7 +111,7 @@ TEST(Aplikacja, NumbersSortAsSignedIntegers)
     for (int n : { 10, -5, 2 })
         app.Dodaj_ksiazke("A", n);
     app.pozycje.Sortuj(Porownaj_pozycje);
-    EXPECT_EQ(Numery(app), (std::vector<std::int32_t> { -5, 2, 10 }));
+    EXPECT_EQ(Migawka(app).Numery(), (std::vector<std::int32_t> { -5, 2, 10 }));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -79,16 +80,12 @@ System_plikow_testowy::System_plikow_testowy(std::string rodzaj_, const fs::path
         brak = "mounting " + rodzaj + " needs root";
         return;
     }
-    for (const char* a = r->narzedzia; *a != '\0';) {
-        const char* b = a;
-        while (*b != '\0' && *b != ' ')
-            ++b;
-        const std::string narzedzie(a, b);
+    std::istringstream narzedzia(r->narzedzia);
+    for (std::string narzedzie; narzedzia >> narzedzie;) {
         if (!Wykonaj("command -v " + narzedzie)) {
             brak = narzedzie + " is not installed (scripts/install-deps.sh installs it)";
             return;
         }
-        a = *b == ' ' ? b + 1 : b;
     }
     fs::create_directories(punkt);
     if (!Wykonaj("truncate -s " + std::string(r->rozmiar) + " '" + obraz.string() + "'")

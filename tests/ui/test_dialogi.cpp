@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <map>
+
 namespace {
 
 using Dialogi = Okna_testowe;
@@ -212,19 +214,13 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
             }
             QTest::keyClick(d, Qt::Key_Return);
         });
-        const std::string zapisany = Kodowanie_cp1250().Na_bajty(w.w_polu);
-        const std::string pole = w.pole;
-        const char* pola_tekstowe[]
-            = { nowy_tytul->nazwa, nowy_tytul->autor, nowy_tytul->ISBN, nowa_ksiazka->nazwa_tytulu };
-        const char* nazwy[] = { "edytnazwa", "edytautor", "edytISBN", "edyttytul" };
-        for (int i = 0; i < 4; ++i) {
-            if (pole == nazwy[i]) {
-                EXPECT_EQ(pola_tekstowe[i], zapisany) << pole;
-            }
+        const std::map<std::string, const char*> pola { { "edytnazwa", nowy_tytul->nazwa },
+            { "edytautor", nowy_tytul->autor }, { "edytISBN", nowy_tytul->ISBN },
+            { "edyttytul", nowa_ksiazka->nazwa_tytulu } };
+        if (pola.count(w.pole)) {
+            EXPECT_EQ(pola.at(w.pole), Kodowanie_cp1250().Na_bajty(w.w_polu)) << w.pole;
         }
-        if (w.w_polu == " 77") {
-            EXPECT_EQ(nowa_ksiazka->numer, 77);
-        }
+        EXPECT_TRUE(w.w_polu != " 77" || nowa_ksiazka->numer == 77);
     }
     // "88 99" is no number, and says so.
     EXPECT_EQ(Zabierz_bledy(), std::vector<QString> { QStringLiteral("„88 99” nie jest poprawną liczbą całkowitą") });
