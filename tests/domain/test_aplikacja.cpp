@@ -114,10 +114,6 @@ TEST(Aplikacja, NumbersSortAsSignedIntegers)
     EXPECT_EQ(Migawka(app).Numery(), (std::vector<std::int32_t> { -5, 2, 10 }));
 }
 
-} // namespace
-
-namespace {
-
 TEST(Sortowanie, ByKeyGivesExactlyTheOrderOfTheComparison)
 {
     // Same elements, one collection sorted by the comparison, one by the

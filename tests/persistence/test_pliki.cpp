@@ -267,10 +267,6 @@ TEST_F(Pliki, UnreadableFileOpensAsMissing)
     EXPECT_EQ(W_dziecku([&] { return otwiera_jak_brak() ? 0 : 1; }, nullptr, true), 0);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(Pliki, LineEndsSplitBetweenReadBlocksAreJoined)
 {
     // A CR LF across the reader's 1 MiB blocks, and a lone CR at another.

@@ -123,10 +123,6 @@ TEST_F(Tokeny, NumbersFollowTheLeadingIntegerRuleAndSaturate)
     EXPECT_EQ(f.Czytaj_liczbe(s, "id"), 3);
 }
 
-} // namespace
-
-namespace {
-
 TEST(Strumien, CrLfReadsAsOneNewlineAndLoneCrStays)
 {
     auto Tresc = [](std::string bajty) {

@@ -61,6 +61,14 @@ std::string Migawka::Tytul_pozycji(const Pozycja& p) const
     return std::get<1>(p) < 0 ? std::string() : std::get<0>(tytuly[static_cast<std::size_t>(std::get<1>(p))]);
 }
 
+std::vector<std::pair<std::int32_t, std::string>> Migawka::Numery_z_tytulami() const
+{
+    std::vector<std::pair<std::int32_t, std::string>> wynik;
+    for (const Pozycja& p : pozycje)
+        wynik.emplace_back(std::get<0>(p), Tytul_pozycji(p));
+    return wynik;
+}
+
 bool Migawka::Identyfikatory_rozne() const
 {
     std::set<std::int32_t> ids { id_tytulow, id_pozycji };

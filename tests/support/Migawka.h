@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 // What a catalogue holds, element by element in collection order, as plain
@@ -19,8 +20,9 @@ struct Migawka {
 
     std::vector<std::string> Nazwy() const;
     std::vector<std::int32_t> Numery() const;
-    // The name of a copy's title, empty for none.
+    // The name of a copy's title, empty for none; every copy's number and that name.
     std::string Tytul_pozycji(const Pozycja& p) const;
+    std::vector<std::pair<std::int32_t, std::string>> Numery_z_tytulami() const;
     // Every identifier, the collections' too, used once and none -1.
     bool Identyfikatory_rozne() const;
 
