@@ -7,10 +7,7 @@
 
 #include <QAccessible>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 #include <map>
 #include <utility>
@@ -127,34 +124,6 @@ TEST_F(Dostepnosc, AnOpenedListAnnouncesItsCurrentCellAndAClosedOneNothing)
     for (int k = 0; k < tabela->childCount(); ++k)
         EXPECT_TRUE(tabela->child(k)->role() != QAccessible::Cell || tabela->child(k)->state().invisible)
             << "cell " << k << " still showing";
-}
-
-TEST_F(Dostepnosc, ListsAndDialogsWorkFromTheKeyboard)
-{
-    Nowy_tytul("B", "b", "2");
-    Nowy_tytul("A", "a", "1");
-    int wiersz = -1;
-    Po_poleceniu("Tytuly1", tytuly, [&](QDialog* d) {
-        // Tab from the buttons reaches the grid; arrows move through it.
-        QWidget* w = Kontrolka<QPushButton>(tytuly, "OKBtn");
-        for (int i = 0; i < 4 && w != Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"); ++i)
-            w = w->nextInFocusChain();
-        EXPECT_EQ(w, Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"));
-        Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->setFocus();
-        Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")
-            ->setCurrentIndex(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->model()->index(0, 1));
-        QTest::keyClick(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Down);
-        QTest::keyClick(Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1"), Qt::Key_Down);
-        wiersz = Kontrolka<Siatka_tekstow>(tytuly, "StringGrid1")->currentIndex().row();
-        QTest::keyClick(d, Qt::Key_Escape);
-        EXPECT_FALSE(d->isVisible()) << "Esc closes the list";
-    });
-    EXPECT_EQ(wiersz, 2);
-
-    Po_poleceniu("About1", o_programie, [&](QDialog* d) {
-        QTest::keyClick(d, Qt::Key_Escape);
-        EXPECT_FALSE(d->isVisible()) << "Esc closes the About box";
-    });
 }
 
 } // namespace

@@ -20,7 +20,10 @@ const char* const nawykowe[] = { "Space", "Enter", "Return", "Backspace", "Del",
 TEST_F(Klawisze, NoStrayKeyOnTheMainWindowRunsACommand)
 {
     auto zamknij = [this](QDialog* dialog, Qt::Key klawisz) {
-        Gdy_otwarty(dialog, [klawisz](QDialog* d) { QTest::keyClick(d, klawisz); });
+        Gdy_otwarty(dialog, [klawisz](QDialog* d) {
+            QTest::keyClick(d, klawisz);
+            EXPECT_FALSE(d->isVisible()) << "the key closes " << d->objectName().toStdString();
+        });
     };
     // Where the main window stands when a hand reaches for the keyboard.
     const std::vector<std::pair<const char*, std::function<void()>>> chwile = {

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,13 +14,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <cstddef>
-#include <cstring>
 #include <filesystem>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <future>
+#include <memory>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -161,26 +160,16 @@ TEST_F(Okno_glowne, AStartWhileTheFirstIsEndingMakesItsOwnWindow)
         EXPECT_FALSE(Jedna_instancja().Przekazano_dzialajacej()) << "the ending Wolumat took the request";
     }
     // The request taken, the connection closed with no answer.
-    const QByteArray nazwa = Jedna_instancja().Nazwa().toUtf8();
-    const int serwer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un adres {};
-    adres.sun_family = AF_UNIX;
-    std::memcpy(adres.sun_path + 1, nazwa.constData(), static_cast<std::size_t>(nazwa.size()));
-    const auto dlugosc = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + nazwa.size());
-    ASSERT_EQ(::bind(serwer, reinterpret_cast<sockaddr*>(&adres), dlugosc), 0);
-    ASSERT_EQ(::listen(serwer, 4), 0);
-    std::thread konczacy([serwer] {
-        for (int i = 0; i < 3; ++i) {
-            const int polaczenie = ::accept(serwer, nullptr, nullptr);
-            char prosba[16];
-            [[maybe_unused]] const auto przeczytane = ::read(polaczenie, prosba, sizeof prosba);
-            ::close(polaczenie);
-        }
+    std::promise<bool> slucha;
+    const std::jthread konczacy([&slucha, nazwa = Jedna_instancja().Nazwa()] {
+        QLocalServer serwer;
+        serwer.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        slucha.set_value(serwer.listen(nazwa));
+        for (int i = 0; i < 3 && serwer.waitForNewConnection(5000); ++i)
+            std::unique_ptr<QLocalSocket>(serwer.nextPendingConnection())->waitForReadyRead(2000);
     });
+    ASSERT_TRUE(slucha.get_future().get());
     EXPECT_FALSE(Jedna_instancja().Przekazano_dzialajacej()) << "a closed connection taken for a window";
-    ::shutdown(serwer, SHUT_RDWR);
-    konczacy.join();
-    ::close(serwer);
 }
 
 TEST_F(Okno_glowne, ShortcutsRunSaveOpenAndExitWithoutTheMenu)
