@@ -19,6 +19,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <grp.h>
+#include <optional>
 #include <random>
 #include <set>
 #include <sys/ioctl.h>
@@ -100,112 +101,110 @@ protected:
         return *wzor;
     }
 
+    // The file that a fresh run saving `tytuly` titles writes, in a folder of its own.
+    std::string Plik_biblioteki(int tytuly)
+    {
+        fs::create_directory(katalog.Sciezka() / "wzor");
+        EXPECT_EQ(W_dziecku(Zapis_biblioteki(tytuly), (katalog.Sciezka() / "wzor").c_str()), 0);
+        return Czytaj_bajty(katalog.Sciezka() / "wzor" / "proba1.txt");
+    }
+
     Katalog_tymczasowy katalog;
     std::optional<Wynik> wzor;
 };
 
-class Systemy_plikow : public Miejsca_zapisu, public ::testing::WithParamInterface<const char*> { };
+// A place where the session runs: another file system (none: the test's own
+// folder); a folder of root's that a librarian shares with others, the data
+// files made beforehand with the owner and mode given, the session run as
+// nobody or as root; a second name of the data file.
+enum class Druga_nazwa { brak, dowiazanie, montowanie };
 
-TEST_P(Systemy_plikow, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
-{
-    const Wynik& oczekiwany = Wzor();
-    System_plikow_testowy system(GetParam(), katalog.Sciezka());
-    if (!system.Brak().empty())
-        GTEST_SKIP() << system.Brak();
-    const fs::path k = system.Punkt() / "katalog";
-    fs::create_directory(k);
-    ASSERT_EQ(W_dziecku(Sesja, k.c_str()), 0);
-    EXPECT_EQ(Wynik_w(k), oczekiwany);
-}
-
-INSTANTIATE_TEST_SUITE_P(, Systemy_plikow, ::testing::Values("ext4", "xfs", "btrfs", "vfat", "exfat", "ntfs"),
-    [](const auto& info) { return std::string(info.param); });
-
-// Folders that a librarian shares with others: the session runs there as
-// the user named, on data files made beforehand with the owner and mode given.
-struct Folder {
+struct Miejsce {
     const char* nazwa;
-    mode_t tryb_folderu; // the folder belongs to root
-    uid_t wlasciciel_plikow;
-    mode_t tryb_plikow;
-    bool jako_nobody;
+    const char* system = nullptr;
+    mode_t tryb_folderu = 0; // 0: an ordinary folder
+    uid_t wlasciciel_plikow = 0;
+    mode_t tryb_plikow = 0;
+    bool jako_nobody = false;
+    Druga_nazwa druga = Druga_nazwa::brak;
 };
 
-void PrintTo(const Folder& f, std::ostream* os)
+void PrintTo(const Miejsce& m, std::ostream* os)
 {
-    *os << f.nazwa;
+    *os << m.nazwa;
 }
 
-class Foldery : public Miejsca_zapisu, public ::testing::WithParamInterface<Folder> { };
+class Miejsca : public Miejsca_zapisu, public ::testing::WithParamInterface<Miejsce> { };
 
-TEST_P(Foldery, EverySaveReachesTheFileAndKeepsItsOwnerAndMode)
+// Every Save reaches the file, under every name, which keeps its owner and mode.
+TEST_P(Miejsca, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
 {
-    const Folder& f = GetParam();
+    const Miejsce& m = GetParam();
     const Wynik& oczekiwany = Wzor();
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "giving files to other users and acting as nobody needs root";
-    fs::permissions(katalog.Sciezka(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-    const fs::path k = katalog.Sciezka() / f.nazwa;
-    fs::create_directory(k);
-    ASSERT_EQ(::chmod(k.c_str(), f.tryb_folderu), 0);
-    for (const char* nazwa : { "proba1.txt", "proba2.txt" }) {
-        Zapisz_bajty(k / nazwa, "stara zawartosc\r\n");
-        ASSERT_EQ(::chown((k / nazwa).c_str(), f.wlasciciel_plikow, nogroup), 0);
-        ASSERT_EQ(::chmod((k / nazwa).c_str(), f.tryb_plikow), 0);
-    }
-    ASSERT_EQ(W_dziecku(Sesja, k.c_str(), f.jako_nobody), 0);
-    EXPECT_EQ(Wynik_w(k), oczekiwany);
-    struct stat st { };
-    ASSERT_EQ(::stat((k / "proba1.txt").c_str(), &st), 0);
-    EXPECT_EQ(st.st_uid, f.wlasciciel_plikow);
-    EXPECT_EQ(st.st_gid, nogroup);
-    EXPECT_EQ(st.st_mode & 07777, f.tryb_plikow);
-}
-
-INSTANTIATE_TEST_SUITE_P(, Foldery,
-    ::testing::Values(
-        // Files of nobody in root's folder: nobody may write them but create nothing beside them.
-        Folder { "bez_prawa_tworzenia", 0755, nobody, 0644, true },
-        // A /tmp-like folder: nobody may not rename over daemon's file, only write it.
-        Folder { "lepki", 01777, daemon_uzytkownik, 0664, true },
-        // Root replaces nobody's file, which keeps its owner and mode.
-        Folder { "cudzy_plik", 0755, nobody, 0640, false }),
-    [](const auto& info) { return std::string(info.param.nazwa); });
-
-TEST_F(Miejsca_zapisu, EveryNameOfAHardLinkedFileShowsTheNewCatalogue)
-{
-    const Wynik& oczekiwany = Wzor();
-    const fs::path k = katalog.Sciezka() / "dowiazania";
-    fs::create_directory(k);
-    Zapisz_bajty(k / "proba1.txt", "stara zawartosc\r\n");
-    fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt");
-    ASSERT_EQ(W_dziecku(Sesja, k.c_str()), 0);
-    Wynik w = Wynik_w(k);
-    EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), oczekiwany.proba1);
-    EXPECT_EQ(fs::hard_link_count(k / "proba1.txt"), 2u);
-    EXPECT_EQ(w.pliki.erase("druga_nazwa.txt"), 1u);
-    EXPECT_EQ(w, oczekiwany);
-}
-
-TEST_F(Miejsca_zapisu, ABindMountedFileIsWrittenInPlace)
-{
-    const Wynik& oczekiwany = Wzor();
-    const fs::path k = katalog.Sciezka() / "zamontowany_plik";
+    std::optional<System_plikow_testowy> system;
+    if (m.system != nullptr && !system.emplace(m.system, katalog.Sciezka()).Brak().empty())
+        GTEST_SKIP() << system->Brak();
+    if ((m.tryb_folderu != 0 || m.druga == Druga_nazwa::montowanie) && ::geteuid() != 0)
+        GTEST_SKIP() << "giving files to other users, acting as nobody and bind-mounting need root";
+    const fs::path k = (system ? system->Punkt() : katalog.Sciezka()) / "katalog";
     const fs::path zrodlo = katalog.Sciezka() / "zrodlo.txt";
     fs::create_directory(k);
-    Zapisz_bajty(k / "proba1.txt", "");
-    Zapisz_bajty(zrodlo, "stara zawartosc\r\n");
-    if (::geteuid() != 0 || ::mount(zrodlo.c_str(), (k / "proba1.txt").c_str(), nullptr, MS_BIND, nullptr) != 0)
-        GTEST_SKIP() << "bind-mounting a file needs root with CAP_SYS_ADMIN";
+    if (m.tryb_folderu != 0) {
+        fs::permissions(katalog.Sciezka(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        ASSERT_EQ(::chmod(k.c_str(), m.tryb_folderu), 0);
+        for (const char* nazwa : { "proba1.txt", "proba2.txt" }) {
+            Zapisz_bajty(k / nazwa, "stara zawartosc\r\n");
+            ASSERT_EQ(::chown((k / nazwa).c_str(), m.wlasciciel_plikow, nogroup), 0);
+            ASSERT_EQ(::chmod((k / nazwa).c_str(), m.tryb_plikow), 0);
+        }
+    } else if (m.druga == Druga_nazwa::dowiazanie) {
+        Zapisz_bajty(k / "proba1.txt", "stara zawartosc\r\n");
+        fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt");
+    } else if (m.druga == Druga_nazwa::montowanie) {
+        Zapisz_bajty(k / "proba1.txt", "");
+        Zapisz_bajty(zrodlo, "stara zawartosc\r\n");
+        if (::mount(zrodlo.c_str(), (k / "proba1.txt").c_str(), nullptr, MS_BIND, nullptr) != 0)
+            GTEST_SKIP() << "bind-mounting a file needs CAP_SYS_ADMIN";
+    }
     // Renaming over a mount point is refused (EBUSY).
     struct Odmontowanie {
         fs::path punkt;
-        ~Odmontowanie() { ::umount(punkt.c_str()); }
-    } odmontowanie { k / "proba1.txt" };
-    ASSERT_EQ(W_dziecku(Sesja, k.c_str()), 0);
-    EXPECT_EQ(Wynik_w(k), oczekiwany);
-    EXPECT_EQ(Czytaj_bajty(zrodlo), oczekiwany.proba1);
+        ~Odmontowanie()
+        {
+            if (!punkt.empty())
+                ::umount(punkt.c_str());
+        }
+    } odmontowanie { m.druga == Druga_nazwa::montowanie ? k / "proba1.txt" : fs::path() };
+    ASSERT_EQ(W_dziecku(Sesja, k.c_str(), m.jako_nobody), 0);
+    Wynik w = Wynik_w(k);
+    if (m.druga == Druga_nazwa::dowiazanie) {
+        EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), oczekiwany.proba1);
+        EXPECT_EQ(fs::hard_link_count(k / "proba1.txt"), 2u);
+        EXPECT_EQ(w.pliki.erase("druga_nazwa.txt"), 1u);
+    }
+    EXPECT_TRUE(m.druga != Druga_nazwa::montowanie || Czytaj_bajty(zrodlo) == oczekiwany.proba1);
+    EXPECT_EQ(w, oczekiwany);
+    struct stat st { };
+    ASSERT_EQ(::stat((k / "proba1.txt").c_str(), &st), 0);
+    if (m.tryb_folderu != 0) {
+        EXPECT_EQ(st.st_uid, m.wlasciciel_plikow);
+        EXPECT_EQ(st.st_gid, nogroup);
+        EXPECT_EQ(st.st_mode & 07777, m.tryb_plikow);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(, Miejsca,
+    ::testing::Values(Miejsce { "ext4", "ext4" }, Miejsce { "xfs", "xfs" }, Miejsce { "btrfs", "btrfs" },
+        Miejsce { "vfat", "vfat" }, Miejsce { "exfat", "exfat" }, Miejsce { "ntfs", "ntfs" },
+        // Files of nobody in root's folder: nobody may write them but create nothing beside them.
+        Miejsce { "bez_prawa_tworzenia", nullptr, 0755, nobody, 0644, true },
+        // A /tmp-like folder: nobody may not rename over daemon's file, only write it.
+        Miejsce { "lepki", nullptr, 01777, daemon_uzytkownik, 0664, true },
+        // Root replaces nobody's file, which keeps its owner and mode.
+        Miejsce { "cudzy_plik", nullptr, 0755, nobody, 0640, false },
+        Miejsce { "dowiazanie", nullptr, 0, 0, 0, false, Druga_nazwa::dowiazanie },
+        Miejsce { "zamontowany_plik", nullptr, 0, 0, 0, false, Druga_nazwa::montowanie }),
+    [](const auto& info) { return std::string(info.param.nazwa); });
 
 // Fills a file system until only about `zostaw` bytes stay free.
 bool Wypelnij_do(const fs::path& punkt, std::size_t zostaw)
@@ -257,12 +256,8 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
     System_plikow_testowy system(p.system, katalog.Sciezka());
     if (!system.Brak().empty())
         GTEST_SKIP() << system.Brak();
-    const fs::path wzor = katalog.Sciezka() / "wzor";
-    fs::create_directory(wzor);
-    ASSERT_EQ(W_dziecku(Zapis_biblioteki(p.stare_tytuly), wzor.c_str()), 0);
-    const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
-    ASSERT_EQ(W_dziecku(Zapis_biblioteki(p.nowe_tytuly), wzor.c_str()), 0);
-    const std::string nowy = Czytaj_bajty(wzor / "proba1.txt");
+    const std::string stary = Plik_biblioteki(p.stare_tytuly);
+    const std::string nowy = Plik_biblioteki(p.nowe_tytuly);
     ASSERT_GT(nowy.size(), stary.size() + p.wolne) << "the new bytes must not fit in what is free";
 
     const fs::path k = system.Punkt() / "katalog";
@@ -359,10 +354,8 @@ TEST_P(Odciecie_zasilania, LeavesExactlyTheOldOrTheNewFile)
         app.Dodaj_tytul("Po awarii", "Autor", "99-99");
         app.Zachowaj();
     };
+    const std::string stary = Plik_biblioteki(20000);
     const fs::path wzor = katalog.Sciezka() / "wzor";
-    fs::create_directory(wzor);
-    ASSERT_EQ(W_dziecku(Zapis_biblioteki(20000), wzor.c_str()), 0);
-    const std::string stary = Czytaj_bajty(wzor / "proba1.txt");
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(W_dziecku(otworz_dodaj_zachowaj, wzor.c_str()), 0);
     const auto trwanie
