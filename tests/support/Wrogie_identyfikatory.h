@@ -11,11 +11,12 @@
 // int, and the consecutive ones of a saved catalogue to compare them with.
 namespace wrogie_identyfikatory {
 
-inline std::vector<std::int32_t> Kolejne(std::size_t n)
+// The first n values of f(0), f(1), ...
+template <class F> std::vector<std::int32_t> Ciag(std::size_t n, F f)
 {
     std::vector<std::int32_t> id(n);
     for (std::size_t i = 0; i < n; ++i)
-        id[i] = static_cast<std::int32_t>(i + 6);
+        id[i] = static_cast<std::int32_t>(f(i));
     return id;
 }
 
@@ -34,35 +35,18 @@ inline std::vector<std::int32_t> Pod_staly_mnoznik(std::size_t n)
     return id;
 }
 
-// Multiples of a power of two: every low bit alike, against a hash that
-// takes the low bits.
-inline std::vector<std::int32_t> Potegi_dwojki(std::size_t n)
-{
-    std::vector<std::int32_t> id(n);
-    for (std::size_t i = 0; i < n; ++i)
-        id[i] = static_cast<std::int32_t>(i << 14);
-    return id;
-}
-
-// Multiples of a prime, against a table of that many buckets.
-inline std::vector<std::int32_t> Wielokrotnosci_pierwszej(std::size_t n)
-{
-    std::vector<std::int32_t> id(n);
-    for (std::size_t i = 0; i < n; ++i)
-        id[i] = static_cast<std::int32_t>((i + 1) * 16381);
-    return id;
-}
-
 struct Wzorzec {
     const char* nazwa;
     std::vector<std::int32_t> (*utworz)(std::size_t n);
 };
 
 inline const std::array<Wzorzec, 4> wzorce { {
-    { "consecutive", Kolejne },
+    { "consecutive", [](std::size_t n) { return Ciag(n, [](std::size_t i) { return i + 6; }); } },
     { "fixed-multiplier", Pod_staly_mnoznik },
-    { "powers-of-two", Potegi_dwojki },
-    { "prime-multiples", Wielokrotnosci_pierwszej },
+    // Multiples of a power of two: every low bit alike, against a hash that takes the low bits.
+    { "powers-of-two", [](std::size_t n) { return Ciag(n, [](std::size_t i) { return i << 14; }); } },
+    // Multiples of a prime, against a table of that many buckets.
+    { "prime-multiples", [](std::size_t n) { return Ciag(n, [](std::size_t i) { return (i + 1) * 16381; }); } },
 } };
 
 // A data file whose table lists a copy under each identifier and nothing more.

@@ -35,14 +35,8 @@ void Ogranicz(rlim_t miekki)
     ::setrlimit(RLIMIT_AS, &limit);
 }
 
-// Every element present, every copy's title a title of the library.
-bool Spojna(const TKlasaAplikacji& app)
-{
-    return Migawka(app).blad.empty();
-}
-
-// Opens under ever more room: some fail part of the way, the last succeeds.
-// The child's exit code says what went wrong.
+// Opens under ever more room: some fail part of the way, the last succeeds;
+// the catalogue hangs together after each. The exit code says what went wrong.
 int Otwieranie()
 {
     int bledy = 0;
@@ -59,14 +53,14 @@ int Otwieranie()
             app.Otworz();
         });
         Ogranicz(RLIM_INFINITY);
-        if (!Spojna(app))
+        if (!Migawka(app).blad.empty())
             return 2;
     }
     if (bledy == 0)
         return 3;
     app.Usun_wszystko();
     app.Otworz();
-    return app.tytuly.Podaj_liczbe() == wszystkie && Spojna(app) ? 0 : 4;
+    return app.tytuly.Podaj_liczbe() == wszystkie && Migawka(app).blad.empty() ? 0 : 4;
 }
 
 // Additions until memory runs out: each one whole or not at all.
@@ -84,7 +78,7 @@ int Dodawanie()
     Ogranicz(RLIM_INFINITY);
     if (bledy == 0)
         return 5;
-    return Spojna(app) ? 0 : 6;
+    return Migawka(app).blad.empty() ? 0 : 6;
 }
 
 long Otwarte_deskryptory()

@@ -19,12 +19,8 @@ std::string Komunikat_bledu(const QString& tekst)
 
 TEST(Konwersje, NumbersTakeBlanksSignAndDigitsWithin32Bits)
 {
-    const std::pair<const char*, std::int32_t> dobre[]
-        = { { " 42 ", 42 }, { "-5", -5 }, { "+0", 0 }, { "007", 7 }, { "\t12\n", 12 },
-              { "\u00A0"
-                "9\u2003",
-                  9 },
-              { "2147483647", 2147483647 }, { "-2147483648", -2147483647 - 1 } };
+    const std::pair<const char*, std::int32_t> dobre[] = { { " 42 ", 42 }, { "-5", -5 }, { "+0", 0 }, { "007", 7 },
+        { "\t12\n", 12 }, { "\u00A09\u2003", 9 }, { "2147483647", 2147483647 }, { "-2147483648", -2147483647 - 1 } };
     for (const auto& [tekst, liczba] : dobre) {
         EXPECT_EQ(Komunikat_bledu(QString::fromUtf8(tekst)), "(nothing raised)") << tekst;
         EXPECT_EQ(Na_liczbe(QString::fromUtf8(tekst)), liczba) << tekst;
@@ -42,9 +38,7 @@ TEST(Konwersje, PolishLettersCrossAsWindows1250)
 {
     const QString tekst = QStringLiteral("Łódź żółć ĄĘŚ");
     const std::string bajty = Kodowanie_cp1250().Na_bajty(tekst);
-    EXPECT_EQ(bajty,
-        "\xA3\xF3"
-        "d\x9F \xBF\xF3\xB3\xE6 \xA5\xCA\x8C");
+    EXPECT_EQ(bajty, "\xA3\xF3\x64\x9F \xBF\xF3\xB3\xE6 \xA5\xCA\x8C");
     EXPECT_EQ(Kodowanie_cp1250().Z_bajtow(bajty.c_str()), tekst);
     EXPECT_TRUE(Kodowanie_cp1250().Da_sie_zapisac(tekst));
     EXPECT_FALSE(Kodowanie_cp1250().Da_sie_zapisac(QStringLiteral("日本")));
