@@ -4,7 +4,7 @@
 namespace {
 // The rest of the line as a title field: its first 19 bytes, the line end
 // consumed, not stored. At the end of the file the field is left as it was.
-void Czytaj_pole(Strumien_wejsciowy& s, TTytul* tytul, void (TTytul::*ustaw)(std::string_view))
+template <void (TTytul::*ustaw)(std::string_view)> void Czytaj_pole(Strumien_wejsciowy& s, TTytul* tytul)
 {
     if (s.Zly())
         return;
@@ -42,8 +42,8 @@ Strumien_wyjsciowy& Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
 Strumien_wejsciowy& Format_tytulu::Czytaj_pola(Strumien_wejsciowy& s)
 {
     s.Pobierz();
-    Czytaj_pole(s, obiekt, &TTytul::Ustaw_nazwe);
-    Czytaj_pole(s, obiekt, &TTytul::Ustaw_autora);
-    Czytaj_pole(s, obiekt, &TTytul::Ustaw_ISBN);
+    Czytaj_pole<&TTytul::Ustaw_nazwe>(s, obiekt);
+    Czytaj_pole<&TTytul::Ustaw_autora>(s, obiekt);
+    Czytaj_pole<&TTytul::Ustaw_ISBN>(s, obiekt);
     return s;
 }

@@ -15,7 +15,7 @@ std::uint64_t Losowe_ziarno()
 // Drawn once per run, as Qt seeds QHash; the table keeps its own order.
 const std::uint64_t Indeks_identyfikatorow::ziarno = Losowe_ziarno();
 
-Indeks_identyfikatorow::Miejsca Indeks_identyfikatorow::Znajdz_miejsca(std::int32_t id) const
+inline Indeks_identyfikatorow::Miejsca Indeks_identyfikatorow::Znajdz_miejsca(std::int32_t id) const
 {
     Miejsca m;
     const std::uint64_t skrot = Skrot(id);
