@@ -35,6 +35,11 @@ public:
     TKol4<TPozycja> pozycje;
     TKol4<TWypozyczenie> wypozyczenia;
     TKol4<TRezerwacja> rezerwacje;
+
+private:
+    // Until a Save of this run changes the data file, the next one keeps the
+    // file it finds as a backup.
+    bool kopia_zapasowa = true;
 };
 
 // The current application object; set by its constructor.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,6 +55,24 @@ std::optional<std::string> Czytaj_wszystko(int fd)
     return dane;
 }
 
+bool Zablokuj(int fd, short rodzaj)
+{
+    struct flock blokada { };
+    blokada.l_type = rodzaj;
+    blokada.l_whence = SEEK_SET;
+    // Polled every hundredth of a second rather than waited on: a lock that
+    // is never released must not hold the program.
+    constexpr timespec odstep { 0, 10'000'000 };
+    for (int proba = 0; proba < 1000; ++proba) {
+        if (::fcntl(fd, F_OFD_SETLK, &blokada) == 0)
+            return true;
+        if (errno != EAGAIN && errno != EACCES && errno != EINTR)
+            return true;
+        ::nanosleep(&odstep, nullptr);
+    }
+    return false;
+}
+
 std::optional<std::string> Wczytaj_plik(const char* nazwa)
 {
     // Non-blocking, so that a FIFO under the name cannot hang the program.
@@ -61,5 +80,8 @@ std::optional<std::string> Wczytaj_plik(const char* nazwa)
     struct stat st { };
     if (!fd.Otwarty() || ::fstat(fd.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
+    // A Save writing the file in place through another name holds it; past
+    // the wait the file is read as it stands.
+    Zablokuj(fd.Numer(), F_RDLCK);
     return Czytaj_wszystko(fd.Numer());
 }

@@ -48,5 +48,12 @@ bool Zapisz_wszystko(int fd, std::string_view dane, ssize_t (*zapis)(int, const 
 // The content of an open file from its offset on; nothing on a read error.
 std::optional<std::string> Czytaj_wszystko(int fd);
 
+// Takes a lock of the whole file (F_RDLCK or F_WRLCK) for the descriptor's
+// open file description, waiting about ten seconds at most for another
+// holder; false when it still holds a conflicting one. Where the file system
+// keeps no locks, true without one.
+bool Zablokuj(int fd, short rodzaj);
+
 // The content of a regular file, or nothing when it cannot be read whole.
+// It waits for a writer that holds a lock on the file, within Zablokuj's time.
 std::optional<std::string> Wczytaj_plik(const char* nazwa);

@@ -101,17 +101,13 @@ Strumien_wejsciowy& Tablica_obiektow::Czytaj_obiekty(Strumien_wejsciowy& s)
     return s;
 }
 
-int Tablica_obiektow::Zapisz_do_pliku(const char* nazwa)
+int Tablica_obiektow::Zapisz_do_pliku(const char* nazwa, bool* kopia_zapasowa)
 {
-    Zapis_bezpieczny plik(nazwa);
-    if (!plik.Otwarty())
-        return 0;
-    Strumien_wyjsciowy s(plik.Numer_deskryptora());
-    Zapisz_tablice(s);
-    Zapisz_obiekty(s);
-    if (!s.Oproznij())
-        return 0;
-    return plik.Zatwierdz(s.Zebrane()) ? 1 : 0;
+    const auto tresc = [this](Strumien_wyjsciowy& s) {
+        Zapisz_tablice(s);
+        Zapisz_obiekty(s);
+    };
+    return Zapisz_bezpiecznie(nazwa, tresc, kopia_zapasowa) ? 1 : 0;
 }
 
 int Tablica_obiektow::Czytaj_z_pliku(const char* nazwa)

@@ -48,7 +48,9 @@ public:
     // The object of this table that holds the identifier now, or none.
     PDC_Obiekt* Posiadacz(std::int32_t id) const { return indeks.Posiadacz(id); }
 
-    int Zapisz_do_pliku(const char* nazwa);
+    // Where `kopia_zapasowa` points at true, the file found is kept as a
+    // backup beside it (see Zapis_bezpieczny.h).
+    int Zapisz_do_pliku(const char* nazwa, bool* kopia_zapasowa = nullptr);
     int Czytaj_z_pliku(const char* nazwa);
     Strumien_wyjsciowy& Zapisz_tablice(Strumien_wyjsciowy& s);
     Strumien_wyjsciowy& Zapisz_obiekty(Strumien_wyjsciowy& s);

@@ -1,49 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "persistence/Deskryptor.h"
-#include "persistence/Sygnaly.h"
-
+#include <functional>
 #include <string>
 #include <string_view>
 
-// Replaces a file so that it always holds its old or its new content: the
-// new content goes to a temporary file beside it, synced, then renamed over
-// the target. Where the folder allows no new file or no rename over it, and
-// where it has other hard links, the file is written in place, from memory,
-// at Zatwierdz; that write starts only when it can finish (a lock on the
-// file, the file-size limit, its room reserved first), puts the old bytes
-// back if it fails, and holds every signal that would end the program (a
-// power cut or SIGKILL can still leave a mix). A target that may not be
-// written is refused, also for root; a symbolic link stays a link; mode and
-// owner stay where the file system allows.
-class Zapis_bezpieczny {
-public:
-    explicit Zapis_bezpieczny(const char* nazwa);
-    // Without Zatwierdz the temporary file is removed and the target untouched.
-    ~Zapis_bezpieczny();
+class Strumien_wyjsciowy;
 
-    Zapis_bezpieczny(const Zapis_bezpieczny&) = delete;
-    Zapis_bezpieczny& operator=(const Zapis_bezpieczny&) = delete;
+// What a Save writes: `tresc` writes it into the stream it is given, once
+// for each route tried.
+using Tresc_pliku = std::function<void(Strumien_wyjsciowy&)>;
 
-    bool Otwarty() const { return fd.Otwarty(); }
-    // Where the content goes as it is made; -1 where the target is written
-    // in place: then it is collected in memory and given to Zatwierdz.
-    int Numer_deskryptora() const { return w_miejscu ? -1 : fd.Numer(); }
+// Replaces the file `nazwa` so that it holds its old or its new content, by
+// one of two routes, chosen once:
+// - through a temporary file: the new content goes to a file beside it,
+//   synced, then renamed over it; mode and owner stay where the file system
+//   allows;
+// - in place, where the file has other hard links (so that every name shows
+//   the new content), or where the folder refuses the temporary file or the
+//   rename over the target (see Zapis_w_miejscu.h).
+// A target that may not be written is refused, also for root; a symbolic
+// link stays a link. Where `kopia_zapasowa` points at true, the file found is
+// kept as `nazwa`~ beside it (best effort, never written through a link) by
+// the step that changes it, and it is set false then, also where there was no
+// file. True once the file holds the new content; false otherwise, and then
+// it holds the old content, unless putting the old bytes back after a failed
+// in-place write failed too.
+bool Zapisz_bezpiecznie(const char* nazwa, const Tresc_pliku& tresc, bool* kopia_zapasowa = nullptr);
 
-    // Syncs, closes and renames, or writes `zebrane` in place; false when any
-    // step fails, and then the target holds its old content.
-    bool Zatwierdz(std::string_view zebrane = {});
-
-private:
-    // Opens the target itself, to be written in place.
-    bool Zacznij_w_miejscu();
-    bool Zapisz_w_miejscu(std::string_view nowe);
-    void Porzuc();
-
-    const Obsluga_sygnalow bez_sygnalu_limitu = Bez_sygnalu_limitu();
-    std::string cel;
-    std::string tymczasowy;
-    Deskryptor fd;
-    bool w_miejscu = false;
-};
+// The name of the backup of `cel`.
+inline std::string Nazwa_kopii(const std::string& cel)
+{
+    return cel + "~";
+}

@@ -127,6 +127,7 @@ struct Miejsce {
     mode_t tryb_plikow = 0;
     bool jako_nobody = false;
     Druga_nazwa druga = Druga_nazwa::brak;
+    bool kopia = true; // the old file found can be kept beside it
 };
 
 void PrintTo(const Miejsce& m, std::ostream* os)
@@ -177,6 +178,11 @@ TEST_P(Miejsca, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
     } odmontowanie { m.druga == Druga_nazwa::montowanie ? k / "proba1.txt" : fs::path() };
     ASSERT_EQ(W_dziecku(Sesja, k.c_str(), m.jako_nobody), 0);
     Wynik w = Wynik_w(k);
+    // The first Save keeps the file it finds, written in place or replaced.
+    if (m.tryb_folderu != 0 || m.druga != Druga_nazwa::brak) {
+        EXPECT_EQ(w.pliki.erase("proba1.txt~"), m.kopia);
+        EXPECT_TRUE(!m.kopia || Czytaj_bajty(k / "proba1.txt~") == "stara zawartosc\r\n");
+    }
     if (m.druga == Druga_nazwa::dowiazanie) {
         EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), oczekiwany.proba1);
         EXPECT_EQ(fs::hard_link_count(k / "proba1.txt"), 2u);
@@ -197,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(, Miejsca,
     ::testing::Values(Miejsce { "ext4", "ext4" }, Miejsce { "xfs", "xfs" }, Miejsce { "btrfs", "btrfs" },
         Miejsce { "vfat", "vfat" }, Miejsce { "exfat", "exfat" }, Miejsce { "ntfs", "ntfs" },
         // Files of nobody in root's folder: nobody may write them but create nothing beside them.
-        Miejsce { "bez_prawa_tworzenia", nullptr, 0755, nobody, 0644, true },
+        Miejsce { "bez_prawa_tworzenia", nullptr, 0755, nobody, 0644, true, Druga_nazwa::brak, false },
         // A /tmp-like folder: nobody may not rename over daemon's file, only write it.
         Miejsce { "lepki", nullptr, 01777, daemon_uzytkownik, 0664, true },
         // Root replaces nobody's file, which keeps its owner and mode.

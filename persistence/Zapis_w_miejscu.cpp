@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "persistence/Zapis_w_miejscu.h"
+
+#include "persistence/Deskryptor.h"
+#include "persistence/Plik_tymczasowy.h"
+#include "persistence/Sygnaly.h"
+#include "persistence/Zapis_bezpieczny.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/falloc.h>
+#include <linux/fs.h>
+#include <optional>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+// Every overwritten block takes new room on a copy-on-write file system,
+// unless the file is marked to be overwritten in place.
+bool Kopiowany_przy_zapisie(int fd)
+{
+    constexpr long btrfs = 0x9123683e, zfs = 0x2fc12fc1, bcachefs = 0xca451a4e;
+    struct statfs system { };
+    if (::fstatfs(fd, &system) != 0)
+        return false;
+    const long rodzaj = static_cast<long>(system.f_type);
+    if (rodzaj != btrfs && rodzaj != zfs && rodzaj != bcachefs)
+        return false;
+    int flagi = 0;
+    return ::ioctl(fd, FS_IOC_GETFLAGS, &flagi) != 0 || (flagi & FS_NOCOW_FL) == 0;
+}
+
+bool W_limicie_rozmiaru(std::size_t dlugosc)
+{
+    struct rlimit limit { };
+    return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || dlugosc <= limit.rlim_cur;
+}
+
+// Whether the file system reports `potrzebne` bytes free for this user; true
+// where it reports no figure.
+bool Wolne(int fd, unsigned long long potrzebne)
+{
+    struct statvfs wolne { };
+    if (::fstatvfs(fd, &wolne) != 0 || wolne.f_blocks == 0)
+        return true;
+    const unsigned long long bloki = ::geteuid() == 0 ? wolne.f_bfree : wolne.f_bavail;
+    return bloki * wolne.f_frsize >= potrzebne;
+}
+
+bool Bez_rezerwacji(int blad)
+{
+    return blad == EOPNOTSUPP || blad == ENOSYS;
+}
+
+// Room for overwriting `stare` bytes with `nowe` where blocks are overwritten
+// where they lie. Only what the write adds is asked for: a reservation over
+// blocks the file already has may be refused on a nearly full disk (xfs)
+// although the write needs none of them. A layer without reservations (FUSE,
+// FAT, NTFS) may hide a copy-on-write file system, so there the reported free
+// room must hold the whole new file.
+bool Zarezerwuj(int fd, std::size_t nowe, std::size_t stare)
+{
+    // Asking for the first block, which the file has, tells whether the file
+    // system reserves at all; any answer but "not supported" says it does.
+    const bool rezerwuje = stare == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 1) == 0 || !Bez_rezerwacji(errno);
+    if (!rezerwuje)
+        return Wolne(fd, nowe);
+    if (nowe > stare) {
+        // Refused without touching the file when the room is plainly not there.
+        if (!Wolne(fd, nowe - stare))
+            return false;
+        const off_t dodane = static_cast<off_t>(nowe - stare);
+        if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(stare), dodane) != 0) {
+            if (Bez_rezerwacji(errno))
+                return Wolne(fd, nowe);
+            // Whatever part was reserved past the end is given back.
+            [[maybe_unused]] const int wynik = ::ftruncate(fd, static_cast<off_t>(stare));
+            return false;
+        }
+    }
+    // Blocks shared with a clone (a reflinked copy) get their own before the
+    // write; elsewhere there is nothing to unshare.
+    const off_t wspolne = static_cast<off_t>(std::min(nowe, stare));
+    if (wspolne > 0 && ::fallocate(fd, FALLOC_FL_UNSHARE_RANGE | FALLOC_FL_KEEP_SIZE, 0, wspolne) != 0
+        && !Bez_rezerwacji(errno) && errno != EINVAL) {
+        [[maybe_unused]] const int wynik = ::ftruncate(fd, static_cast<off_t>(stare));
+        return false;
+    }
+    return true;
+}
+
+// The new bytes are synced before the file is cut to their length, so that a
+// restore still finds the old length's room.
+bool Zapisz_od_poczatku(int fd, std::string_view dane)
+{
+    return ::lseek(fd, 0, SEEK_SET) == 0 && Zapisz_wszystko(fd, dane) && ::fsync(fd) == 0
+        && ::ftruncate(fd, static_cast<off_t>(dane.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// Makes `cel` hold what `zrodlo` holds by sharing its blocks: no room for the
+// data, so a quota that the free room reported hides cannot stop it halfway.
+// Cut first where it shrinks: a clone may end in mid-block only at the end.
+bool Sklonuj_na(int cel, int zrodlo, std::size_t dlugosc)
+{
+    struct stat st { };
+    if (::fstat(cel, &st) != 0)
+        return false;
+    if (static_cast<std::size_t>(st.st_size) > dlugosc && ::ftruncate(cel, static_cast<off_t>(dlugosc)) != 0)
+        return false;
+    const file_clone_range zakres { zrodlo, 0, 0, 0 };
+    return (dlugosc == 0 || ::ioctl(cel, FICLONERANGE, &zakres) == 0) && ::fsync(cel) == 0;
+}
+
+// How the new bytes reach the file, and how the old ones come back.
+class Nadpisanie {
+public:
+    Nadpisanie(const std::string& cel, int fd, std::string_view stare)
+        : cel(cel)
+        , fd(fd)
+        , stare(stare)
+        , kopiowany(Kopiowany_przy_zapisie(fd))
+    {
+    }
+
+    // The room proven, the file untouched.
+    bool Przygotuj(std::string_view nowe, bool z_kopia)
+    {
+        if (!W_limicie_rozmiaru(std::max(nowe.size(), stare.size())))
+            return false;
+        if (kopiowany) {
+            // A quota may hide the room on copy-on-write: the new bytes are
+            // written beside the file, where a lack of room stops them, to be
+            // cloned over it; the old bytes' clone serves the restore.
+            kopia = Kopia_pliku(cel, fd, true);
+            if (kopia) {
+                nowy.emplace(cel);
+                return nowy->Jest() && Zapisz_wszystko(nowy->Numer(), nowe) && ::fsync(nowy->Numer()) == 0;
+            }
+        }
+        if (z_kopia)
+            kopia = Kopia_pliku(cel, fd, false);
+        if (Jest_miejsce(nowe.size()))
+            return true;
+        // A copy never stops a Save that would succeed without it.
+        if (!kopia)
+            return false;
+        kopia.reset();
+        return Jest_miejsce(nowe.size());
+    }
+
+    bool Zapisz(std::string_view dane)
+    {
+        return nowy ? Sklonuj_na(fd, nowy->Numer(), dane.size()) : Zapisz_od_poczatku(fd, dane);
+    }
+
+    // The old bytes come back as a clone of their copy, or overwrite blocks
+    // that the file still has; on copy-on-write the new ones are freed first.
+    bool Przywroc()
+    {
+        for (int proba = 0; proba < 3; ++proba) {
+            if (kopia && kopiowany && Sklonuj_na(fd, kopia->Numer(), stare.size()))
+                return true;
+            if (kopiowany && ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0)
+                ::syncfs(fd);
+            if (Zapisz_od_poczatku(fd, stare))
+                return true;
+        }
+        return false;
+    }
+
+    // The copy of the old bytes takes the backup's name.
+    void Zachowaj_kopie()
+    {
+        if (kopia && kopia->Przemianuj(Nazwa_kopii(cel)))
+            Synchronizuj_katalog(Katalog(cel));
+        kopia.reset();
+    }
+
+private:
+    bool Jest_miejsce(std::size_t nowe)
+    {
+        if (!kopiowany)
+            return Zarezerwuj(fd, nowe, stare.size());
+        // On copy-on-write without a clone the room cannot be proven: it must
+        // be free for the new bytes and for putting the old ones back (room
+        // freed a moment ago counts once committed).
+        ::syncfs(fd);
+        const unsigned long long potrzebne = nowe + stare.size();
+        return Wolne(fd, potrzebne + potrzebne / 8 + (4u << 20));
+    }
+
+    const std::string& cel;
+    int fd;
+    std::string_view stare;
+    bool kopiowany;
+    std::optional<Plik_tymczasowy> nowy; // the new bytes, to be cloned over the file
+    std::optional<Plik_tymczasowy> kopia; // the old bytes
+};
+
+} // namespace
+
+bool Zapisz_w_miejscu(const std::string& cel, std::string_view nowe, bool* kopia_zapasowa)
+{
+    Deskryptor plik(::open(cel.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    struct stat st { };
+    if (!plik.Otwarty() || ::fstat(plik.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const int fd = plik.Numer();
+    // One writer at a time (another Wolumat through another name), and no
+    // reader meanwhile; another program's lock refuses the Save in time.
+    if (!Zablokuj(fd, F_WRLCK))
+        return false;
+    // The old bytes are read once the file is this writer's, to be put back.
+    const std::optional<std::string> stare = Czytaj_wszystko(fd);
+    if (!stare)
+        return false;
+    const bool z_kopia = kopia_zapasowa != nullptr && *kopia_zapasowa;
+    Nadpisanie nadpisanie(cel, fd, *stare);
+    if (!nadpisanie.Przygotuj(nowe, z_kopia))
+        return false;
+    const Obsluga_sygnalow wstrzymane = Wstrzymane();
+    if (nadpisanie.Zapisz(nowe)) {
+        if (kopia_zapasowa != nullptr)
+            *kopia_zapasowa = false;
+        if (z_kopia)
+            nadpisanie.Zachowaj_kopie();
+        return true;
+    }
+    // Where the old bytes could not be put back, the copy of them is all
+    // that holds the old catalogue.
+    if (!nadpisanie.Przywroc())
+        nadpisanie.Zachowaj_kopie();
+    return false;
+}
