@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -19,9 +20,11 @@
 #include <filesystem>
 #include <functional>
 #include <linux/fs.h>
+#include <optional>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
@@ -41,19 +44,53 @@ extern "C" int rename(const char* stara, const char* nowa) noexcept
     return ::renameat(AT_FDCWD, stara, AT_FDCWD, nowa);
 }
 
+// Writes to the file with this inode fail with ENOSPC past this offset, as on
+// a disk that fills meanwhile; an offset of -1 lets them through. Defined
+// here, write(2) of this program is this one.
+static ino_t zapis_pliku = 0;
+static off_t zapis_do = -1;
+extern "C" ssize_t write(int fd, const void* dane, std::size_t n)
+{
+    struct stat st { };
+    if (zapis_do >= 0 && ::fstat(fd, &st) == 0 && st.st_ino == zapis_pliku) {
+        const off_t gdzie = ::lseek(fd, 0, SEEK_CUR);
+        if (gdzie >= zapis_do) {
+            errno = ENOSPC;
+            return -1;
+        }
+        n = std::min(n, static_cast<std::size_t>(zapis_do - gdzie));
+    }
+    return ::syscall(SYS_write, fd, dane, n);
+}
+
 namespace {
+
+// When the file's inode last changed: a Save refused before its first byte
+// leaves it.
+timespec Zmieniony(const char* nazwa)
+{
+    struct stat st { };
+    ::stat(nazwa, &st);
+    return st.st_ctim;
+}
+
+bool operator==(const timespec& a, const timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
 
 class Pliki : public Aplikacja_w_katalogu {
 protected:
-    // Save of the application, with the driver's result.
-    int Zachowaj_z_wynikiem()
+    // Save of the application, with the driver's result; the file found is
+    // kept as a backup where `kopia` points at true.
+    int Zachowaj_z_wynikiem(bool* kopia = nullptr)
     {
         Tablica_obiektow tablica;
         Mapa_kartx mapa;
         tablica.Ustaw_mape(&mapa);
         app.tytuly.Wpisz_do_tablicy(&tablica);
         app.pozycje.Wpisz_do_tablicy(&tablica);
-        return tablica.Zapisz_do_pliku("proba1.txt");
+        return tablica.Zapisz_do_pliku("proba1.txt", kopia);
     }
 
     void Dodaj_tytuly(int ile)
@@ -76,6 +113,7 @@ TEST_F(Pliki, SaveUnderFileSizeLimitFailsAndKeepsOldFile)
         Zapisz_bajty("proba1.txt", stary);
         if (druga_nazwa)
             fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+        const timespec zmieniony = Zmieniony("proba1.txt");
         const int status = W_dziecku([this] {
             const rlimit limit { 4096, 4096 };
             ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -84,6 +122,8 @@ TEST_F(Pliki, SaveUnderFileSizeLimitFailsAndKeepsOldFile)
         ASSERT_TRUE(WIFEXITED(status)) << "ended by " << strsignal(WTERMSIG(status)) << ", second name " << druga_nazwa;
         EXPECT_EQ(WEXITSTATUS(status), 0) << "the driver must report the failed write";
         EXPECT_EQ(Czytaj_bajty("proba1.txt"), stary);
+        EXPECT_TRUE(Zmieniony("proba1.txt") == zmieniony)
+            << "refused before its first byte, second name " << druga_nazwa;
         EXPECT_EQ(Pliki_w_katalogu(), 1 + druga_nazwa) << "no temporary file may remain";
     }
     EXPECT_EQ(Czytaj_bajty("druga_nazwa.txt"), stary);
@@ -107,6 +147,156 @@ TEST_F(Pliki, ARefusedRenameWritesInPlaceAndAFailedOneKeepsTheOldFile)
         EXPECT_EQ(Czytaj_bajty("proba1.txt"), w_miejscu ? nowy : stary) << strerror(blad);
         EXPECT_EQ(Pliki_w_katalogu(), 1) << strerror(blad) << ": no temporary file may remain";
     }
+}
+
+// An in-place Save (a second name) that cannot finish: the old bytes stay
+// under every name, put back where the write failed after its first bytes,
+// kept beside the file where even that failed; another program's lock on the
+// file refuses the Save in time, before its first byte.
+TEST_F(Pliki, InPlaceSavesThatCannotFinishKeepTheOldBytes)
+{
+    Dodaj_tytuly(200);
+    struct Przeszkoda {
+        const char* co;
+        off_t zapis_do; // -1: writes go through
+        bool blokada; // another program holds a lock on one byte far past the end
+        const char* stary_pod; // where the old bytes are found
+    };
+    const Przeszkoda przeszkody[] = {
+        { "a write that fails past the old end", static_cast<off_t>(stary.size()) + 5, false, "proba1.txt" },
+        { "a write and its restore that fail", 5, false, "proba1.txt~" },
+        { "another program's lock", -1, true, "proba1.txt" },
+    };
+    for (const Przeszkoda& p : przeszkody) {
+        for (const char* nazwa : { "proba1.txt", "proba1.txt~", "druga_nazwa.txt" })
+            fs::remove(nazwa);
+        Zapisz_bajty("proba1.txt", stary);
+        fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+        const timespec zmieniony = Zmieniony("proba1.txt");
+        const pid_t blokujacy = p.blokada ? Rozpocznij_w_dziecku([] {
+            const int fd = ::open("proba1.txt", O_RDWR | O_CLOEXEC);
+            struct flock blokada { };
+            blokada.l_type = F_WRLCK;
+            blokada.l_start = 1 << 30;
+            blokada.l_len = 1;
+            ::fcntl(fd, F_SETLK, &blokada);
+            ::pause();
+        })
+                                          : 0;
+        struct stat st { };
+        ::stat("proba1.txt", &st);
+        zapis_pliku = st.st_ino;
+        zapis_do = p.zapis_do;
+        bool kopia = true;
+        const auto start = std::chrono::steady_clock::now();
+        const bool zapisany = Zachowaj_z_wynikiem(&kopia) == 1;
+        const auto trwanie = std::chrono::steady_clock::now() - start;
+        zapis_do = -1;
+        if (blokujacy > 0) {
+            ::kill(blokujacy, SIGKILL);
+            Zaczekaj(blokujacy);
+        }
+        EXPECT_FALSE(zapisany) << p.co;
+        EXPECT_EQ(Czytaj_bajty(p.stary_pod), stary) << p.co;
+        EXPECT_EQ(Czytaj_bajty("druga_nazwa.txt"), Czytaj_bajty("proba1.txt")) << p.co;
+        if (p.blokada) {
+            EXPECT_TRUE(Zmieniony("proba1.txt") == zmieniony) << p.co << ": the file was touched";
+            EXPECT_LT(trwanie, std::chrono::seconds(30)) << p.co;
+        }
+    }
+}
+
+// A run's first Save keeps the file it finds as proba1.txt~ and later ones
+// leave it; a run that found none makes none, nor does a Save refused
+// before writing; a backup is never written through a link, and a file
+// written in place keeps a copy, not another name of itself.
+TEST_F(Pliki, TheRunsFirstSaveKeepsTheFileItReplaces)
+{
+    struct Przebieg {
+        const char* co;
+        std::function<void()> przygotuj;
+        std::optional<std::string> kopia; // what proba1.txt~ holds after two Saves of one run
+    };
+    const Przebieg przebiegi[] = {
+        { "no file", [] {}, std::nullopt },
+        { "a file replaced", [&] { Zapisz_bajty("proba1.txt", stary); }, stary },
+        { "an older backup",
+            [&] {
+                Zapisz_bajty("proba1.txt", stary);
+                Zapisz_bajty("proba1.txt~", "starsza\r\n");
+            },
+            stary },
+        { "written in place",
+            [&] {
+                Zapisz_bajty("proba1.txt", stary);
+                fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+            },
+            stary },
+        { "a backup name that links elsewhere",
+            [&] {
+                Zapisz_bajty("proba1.txt", stary);
+                Zapisz_bajty("cel.txt", "cel\r\n");
+                fs::create_symlink("cel.txt", "proba1.txt~");
+            },
+            stary },
+        { "a read-only file",
+            [&] {
+                Zapisz_bajty("proba1.txt", stary);
+                fs::permissions("proba1.txt", fs::perms::owner_read);
+            },
+            std::nullopt },
+    };
+    for (const Przebieg& p : przebiegi) {
+        for (const std::string& nazwa : Pliki_w("."))
+            fs::remove(nazwa);
+        p.przygotuj();
+        const int status = W_dziecku([] {
+            licznik_obiektow = 0;
+            TKlasaAplikacji run;
+            run.Dodaj_tytul("Pierwszy", "Autor", "1");
+            run.Zachowaj();
+            run.Dodaj_tytul("Drugi", "Autor", "2");
+            run.Zachowaj();
+        });
+        ASSERT_EQ(status, 0) << p.co;
+        EXPECT_EQ(fs::is_regular_file(fs::symlink_status("proba1.txt~")), p.kopia.has_value()) << p.co;
+        EXPECT_TRUE(!p.kopia || Czytaj_bajty("proba1.txt~") == *p.kopia) << p.co;
+        EXPECT_TRUE(!fs::exists("cel.txt") || Czytaj_bajty("cel.txt") == "cel\r\n") << p.co;
+        EXPECT_TRUE(!fs::exists("druga_nazwa.txt") || Czytaj_bajty("druga_nazwa.txt") == Czytaj_bajty("proba1.txt"))
+            << p.co;
+        app.Otworz();
+        EXPECT_FALSE(fs::exists("proba2.txt~")) << p.co << ": Open's file keeps no backup";
+        fs::permissions("proba1.txt", fs::perms::owner_all);
+    }
+}
+
+// An Open through another name while a Save writes the file waits for it,
+// and loads the whole new catalogue, never half of it.
+TEST_F(Pliki, OpenWaitsForASaveWritingTheFileThroughAnotherName)
+{
+    Dodaj_tytuly(2000);
+    app.Zachowaj();
+    const std::string nowy = Czytaj_bajty("proba1.txt");
+    Zapisz_bajty("proba1.txt", stary);
+    fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+    // A writer as a Save in place is: the file locked, then written in two halves.
+    const pid_t piszacy = Rozpocznij_w_dziecku([&] {
+        const int fd = ::open("druga_nazwa.txt", O_RDWR | O_CLOEXEC);
+        struct flock blokada { };
+        blokada.l_type = F_WRLCK;
+        ::fcntl(fd, F_OFD_SETLK, &blokada);
+        ::pwrite(fd, nowy.data(), nowy.size() / 2, 0);
+        Zapisz_bajty("zaczety", "");
+        ::usleep(300000);
+        ::pwrite(fd, nowy.data() + nowy.size() / 2, nowy.size() - nowy.size() / 2, nowy.size() / 2);
+    });
+    while (!fs::exists("zaczety"))
+        ::usleep(1000);
+    app.Usun_wszystko();
+    app.Otworz();
+    Zaczekaj(piszacy);
+    EXPECT_EQ(app.tytuly.Podaj_liczbe(), 2000);
+    EXPECT_EQ(Czytaj_bajty("proba2.txt"), nowy);
 }
 
 // Every write of the program goes through one loop: short and interrupted
