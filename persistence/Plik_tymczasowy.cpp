@@ -71,13 +71,13 @@ bool Plik_tymczasowy::Zamien(const std::string& nazwa)
     return !sciezka.empty() && ::renameat2(AT_FDCWD, sciezka.c_str(), AT_FDCWD, nazwa.c_str(), RENAME_EXCHANGE) == 0;
 }
 
-std::optional<Plik_tymczasowy> Kopia_pliku(const std::string& cel, int zrodlo, bool tylko_klon)
+std::optional<Plik_tymczasowy> Kopia_pliku(const std::string& cel, int zrodlo, Sposob_kopii sposob)
 {
     std::optional<Plik_tymczasowy> kopia(std::in_place, cel);
     if (!kopia->Jest())
         return std::nullopt;
-    bool zrobiona = ::ioctl(kopia->Numer(), FICLONE, zrodlo) == 0;
-    if (!zrobiona && !tylko_klon) {
+    bool zrobiona = sposob != Sposob_kopii::kopia && ::ioctl(kopia->Numer(), FICLONE, zrodlo) == 0;
+    if (!zrobiona && sposob != Sposob_kopii::klon) {
         const auto blok = std::make_unique_for_overwrite<char[]>(1 << 20);
         off_t gdzie = 0;
         ssize_t n = 0;

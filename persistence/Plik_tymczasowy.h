@@ -51,10 +51,11 @@ private:
     int blad = 0;
 };
 
-// A synced copy beside `cel` of the file open as `zrodlo`: a clone (no room),
-// or where the file system cannot clone and `tylko_klon` is false, a copy;
-// none where it cannot be made.
-std::optional<Plik_tymczasowy> Kopia_pliku(const std::string& cel, int zrodlo, bool tylko_klon);
+// A synced copy beside `cel` of the file open as `zrodlo`, made as asked: a
+// clone (no room, blocks shared), bytes copied, or a clone where the file
+// system can and else a copy; none where it cannot be made.
+enum class Sposob_kopii { klon, kopia, klon_lub_kopia };
+std::optional<Plik_tymczasowy> Kopia_pliku(const std::string& cel, int zrodlo, Sposob_kopii sposob);
 
 // The folder that holds `sciezka`.
 std::string Katalog(const std::string& sciezka);

@@ -86,7 +86,7 @@ Zastapienie Zastap(const std::string& cel, const struct stat* stary, const Tresc
     if (z_kopia) {
         const Deskryptor stary_plik(::open(cel.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
         if (stary_plik.Otwarty())
-            zapas = Kopia_pliku(cel, stary_plik.Numer(), false);
+            zapas = Kopia_pliku(cel, stary_plik.Numer(), Sposob_kopii::klon_lub_kopia);
     }
     if (!nowy.Przemianuj(cel))
         return Odmowa_folderu(errno, true) ? Zastapienie::odmowa_folderu : Zastapienie::nieudane;

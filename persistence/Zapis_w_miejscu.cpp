@@ -8,9 +8,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <linux/falloc.h>
+#include <linux/fiemap.h>
 #include <linux/fs.h>
+#include <memory>
 #include <optional>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
@@ -58,6 +61,33 @@ bool Bez_rezerwacji(int blad)
     return blad == EOPNOTSUPP || blad == ENOSYS;
 }
 
+// Whether some of the file's first `dlugosc` bytes lie in blocks shared with
+// a clone; where the map cannot be read (tmpfs), nothing is shared.
+bool Ma_wspolne_bloki(int fd, std::size_t dlugosc)
+{
+    constexpr unsigned ile = 64;
+    const auto bufor
+        = std::make_unique<std::uint64_t[]>((sizeof(fiemap) + ile * sizeof(fiemap_extent)) / sizeof(std::uint64_t) + 1);
+    auto* mapa = reinterpret_cast<fiemap*>(bufor.get());
+    for (std::uint64_t poczatek = 0; poczatek < dlugosc;) {
+        *mapa = fiemap {};
+        mapa->fm_start = poczatek;
+        mapa->fm_length = dlugosc - poczatek;
+        mapa->fm_extent_count = ile;
+        if (::ioctl(fd, FS_IOC_FIEMAP, mapa) != 0 || mapa->fm_mapped_extents == 0)
+            return false;
+        for (unsigned i = 0; i < mapa->fm_mapped_extents; ++i) {
+            const fiemap_extent& zakres = mapa->fm_extents[i];
+            if (zakres.fe_flags & FIEMAP_EXTENT_SHARED)
+                return true;
+            if (zakres.fe_flags & FIEMAP_EXTENT_LAST)
+                return false;
+            poczatek = zakres.fe_logical + zakres.fe_length;
+        }
+    }
+    return false;
+}
+
 // Room for overwriting `stare` bytes with `nowe` where blocks are overwritten
 // where they lie. Only what the write adds is asked for: a reservation over
 // blocks the file already has may be refused on a nearly full disk (xfs)
@@ -66,15 +96,15 @@ bool Bez_rezerwacji(int blad)
 // room must hold the whole new file.
 bool Zarezerwuj(int fd, std::size_t nowe, std::size_t stare)
 {
+    // Refused without touching the file where the room is plainly not there.
+    if (nowe > stare && !Wolne(fd, nowe - stare))
+        return false;
     // Asking for the first block, which the file has, tells whether the file
     // system reserves at all; any answer but "not supported" says it does.
     const bool rezerwuje = stare == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 1) == 0 || !Bez_rezerwacji(errno);
     if (!rezerwuje)
         return Wolne(fd, nowe);
     if (nowe > stare) {
-        // Refused without touching the file when the room is plainly not there.
-        if (!Wolne(fd, nowe - stare))
-            return false;
         const off_t dodane = static_cast<off_t>(nowe - stare);
         if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(stare), dodane) != 0) {
             if (Bez_rezerwacji(errno))
@@ -85,9 +115,11 @@ bool Zarezerwuj(int fd, std::size_t nowe, std::size_t stare)
         }
     }
     // Blocks shared with a clone (a reflinked copy) get their own before the
-    // write; elsewhere there is nothing to unshare.
-    const off_t wspolne = static_cast<off_t>(std::min(nowe, stare));
-    if (wspolne > 0 && ::fallocate(fd, FALLOC_FL_UNSHARE_RANGE | FALLOC_FL_KEEP_SIZE, 0, wspolne) != 0
+    // write. Only then: xfs asks room for the whole range even where nothing
+    // is shared.
+    const std::size_t nadpisane = std::min(nowe, stare);
+    if (Ma_wspolne_bloki(fd, nadpisane)
+        && ::fallocate(fd, FALLOC_FL_UNSHARE_RANGE | FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(nadpisane)) != 0
         && !Bez_rezerwacji(errno) && errno != EINVAL) {
         [[maybe_unused]] const int wynik = ::ftruncate(fd, static_cast<off_t>(stare));
         return false;
@@ -133,25 +165,34 @@ public:
     {
         if (!W_limicie_rozmiaru(std::max(nowe.size(), stare.size())))
             return false;
-        if (kopiowany) {
-            // A quota may hide the room on copy-on-write: the new bytes are
-            // written beside the file, where a lack of room stops them, to be
-            // cloned over it; the old bytes' clone serves the restore.
-            kopia = Kopia_pliku(cel, fd, true);
-            if (kopia) {
-                nowy.emplace(cel);
-                return nowy->Jest() && Zapisz_wszystko(nowy->Numer(), nowe) && ::fsync(nowy->Numer()) == 0;
-            }
-        }
-        if (z_kopia)
-            kopia = Kopia_pliku(cel, fd, false);
-        if (Jest_miejsce(nowe.size()))
+        if (!kopiowany) {
+            // The backup comes after the reservation, and is a copy: a clone
+            // would share the blocks just made the file's own.
+            if (!Zarezerwuj(fd, nowe.size(), stare.size()))
+                return false;
+            if (z_kopia)
+                kopia = Kopia_pliku(cel, fd, Sposob_kopii::kopia);
             return true;
-        // A copy never stops a Save that would succeed without it.
+        }
+        // A quota may hide the room on copy-on-write: the new bytes are
+        // written beside the file, where a lack of room stops them, to be
+        // cloned over it; the old bytes' clone serves the restore.
+        kopia = Kopia_pliku(cel, fd, Sposob_kopii::klon);
+        if (kopia) {
+            nowy.emplace(cel);
+            return nowy->Jest() && Zapisz_wszystko(nowy->Numer(), nowe) && ::fsync(nowy->Numer()) == 0;
+        }
+        // Without a clone the room cannot be proven: it must be free for the
+        // new bytes and for putting the old ones back. A copy never stops a
+        // Save that would succeed without it.
+        if (z_kopia)
+            kopia = Kopia_pliku(cel, fd, Sposob_kopii::kopia);
+        if (Wolne_po_zapisie(nowe.size()))
+            return true;
         if (!kopia)
             return false;
         kopia.reset();
-        return Jest_miejsce(nowe.size());
+        return Wolne_po_zapisie(nowe.size());
     }
 
     bool Zapisz(std::string_view dane)
@@ -183,13 +224,9 @@ public:
     }
 
 private:
-    bool Jest_miejsce(std::size_t nowe)
+    // Room freed a moment ago (a temporary file) counts once committed.
+    bool Wolne_po_zapisie(std::size_t nowe)
     {
-        if (!kopiowany)
-            return Zarezerwuj(fd, nowe, stare.size());
-        // On copy-on-write without a clone the room cannot be proven: it must
-        // be free for the new bytes and for putting the old ones back (room
-        // freed a moment ago counts once committed).
         ::syncfs(fd);
         const unsigned long long potrzebne = nowe + stare.size();
         return Wolne(fd, potrzebne + potrzebne / 8 + (4u << 20));

@@ -19,6 +19,7 @@ struct Rodzaj {
     const char* utworz; // %1 the image
     const char* zamontuj; // %1 the image or its loop device, %2 the mount point
     bool na_petli; // the mount command wants a block device
+    bool pod_spodem = false; // the image is mounted at the point's "-pod" beside it, and a layer over that
 };
 
 constexpr std::array rodzaje {
@@ -26,6 +27,14 @@ constexpr std::array rodzaje {
     Rodzaj { "ext4", "mkfs.ext4", "64M", "mkfs.ext4 -q -F %1", "mount -o loop %1 %2", false },
     Rodzaj { "xfs", "mkfs.xfs", "300M", "mkfs.xfs -q -f %1", "mount -o loop %1 %2", false },
     Rodzaj { "btrfs", "mkfs.btrfs", "128M", "mkfs.btrfs -q -f %1", "mount -o loop %1 %2", false },
+    // A quota-group limit, which the free room reported ignores.
+    Rodzaj { "btrfs_kwota", "mkfs.btrfs btrfs", "128M", "mkfs.btrfs -q -f %1",
+        "mount -o loop %1 %2 && btrfs quota enable %2 && btrfs qgroup limit 8M %2", false },
+    // A FUSE pass-through, which reserves no room, over a copy-on-write file system and over ext4.
+    Rodzaj { "bindfs_btrfs", "mkfs.btrfs bindfs", "128M", "mkfs.btrfs -q -f %1",
+        "mount -o loop %1 %2-pod && bindfs %2-pod %2", false, true },
+    Rodzaj { "bindfs_ext4", "mkfs.ext4 bindfs", "64M", "mkfs.ext4 -q -F %1",
+        "mount -o loop %1 %2-pod && bindfs %2-pod %2", false, true },
     Rodzaj { "vfat", "mkfs.vfat fusefat", "64M", "mkfs.vfat -F 32 %1", "fusefat -o rw+ %1 %2", false },
     Rodzaj { "exfat", "mkfs.exfat mount.exfat-fuse", "64M", "mkfs.exfat %1", "mount.exfat-fuse %1 %2", true },
     Rodzaj { "ntfs", "mkfs.ntfs ntfs-3g", "64M", "mkfs.ntfs -q -F %1", "ntfs-3g %1 %2", false },
@@ -34,7 +43,7 @@ constexpr std::array rodzaje {
 std::string Podstaw(std::string polecenie, const std::string& pierwszy, const std::string& drugi = {})
 {
     for (auto [znacznik, wartosc] : { std::pair { "%1", &pierwszy }, std::pair { "%2", &drugi } })
-        if (const auto i = polecenie.find(znacznik); i != std::string::npos)
+        for (auto i = polecenie.find(znacznik); i != std::string::npos; i = polecenie.find(znacznik, i))
             polecenie.replace(i, 2, "'" + *wartosc + "'");
     return polecenie;
 }
@@ -88,6 +97,8 @@ System_plikow_testowy::System_plikow_testowy(std::string rodzaj_, const fs::path
         }
     }
     fs::create_directories(punkt);
+    if (r->pod_spodem)
+        fs::create_directories(punkt.string() + "-pod");
     if (!Wykonaj("truncate -s " + std::string(r->rozmiar) + " '" + obraz.string() + "'")
         || !Wykonaj(Podstaw(r->utworz, obraz.string()))) {
         brak = "could not make a " + rodzaj + " image";
@@ -103,6 +114,7 @@ System_plikow_testowy::~System_plikow_testowy()
     std::error_code blad;
     fs::remove(obraz, blad);
     fs::remove(punkt, blad);
+    fs::remove(punkt.string() + "-pod", blad);
 }
 
 bool System_plikow_testowy::Zamontuj()
@@ -127,10 +139,14 @@ bool System_plikow_testowy::Zamontuj()
 
 bool System_plikow_testowy::Odmontuj()
 {
+    const Rodzaj* r = Znajdz_rodzaj(rodzaj);
+    std::string polecenie = "umount '" + punkt.string() + "'";
+    if (r != nullptr && r->pod_spodem)
+        polecenie = "(! mountpoint -q %1 || umount %1) && (! mountpoint -q %1-pod || umount %1-pod)";
     if (zamontowany) {
         // A FUSE daemon may still hold the mount for a moment after its last file closed.
         for (int proba = 0; proba < 50 && zamontowany; ++proba) {
-            zamontowany = !Wykonaj("umount '" + punkt.string() + "'");
+            zamontowany = !Wykonaj(Podstaw(polecenie, punkt.string()));
             if (zamontowany)
                 ::usleep(100000);
         }

@@ -5,8 +5,10 @@
 #include <string>
 
 // A small file system of one kind ("tmpfs" of 1 MB, "ext4", "xfs", "btrfs",
-// "vfat", "exfat", "ntfs"), made in an image file under `katalog` and mounted at
-// `katalog`/punkt for the object's life; unmounted and removed on every path.
+// "btrfs_kwota" with an 8 MB quota, "vfat", "exfat", "ntfs", "bindfs_btrfs"
+// and "bindfs_ext4" through FUSE), made in an image file under `katalog` and
+// mounted at `katalog`/punkt for the object's life; unmounted and removed on
+// every path.
 class System_plikow_testowy {
 public:
     System_plikow_testowy(std::string rodzaj, const std::filesystem::path& katalog);

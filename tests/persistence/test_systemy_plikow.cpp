@@ -212,21 +212,24 @@ INSTANTIATE_TEST_SUITE_P(, Miejsca,
         Miejsce { "zamontowany_plik", nullptr, 0, 0, 0, false, Druga_nazwa::montowanie }),
     [](const auto& info) { return std::string(info.param.nazwa); });
 
-// Fills a file system until only about `zostaw` bytes stay free.
+// Fills a file system until only about `zostaw` bytes stay free: a spacer of
+// that size, a filler until the disk or the quota refuses, then the spacer
+// goes (over a quota, even cutting a file needs room).
 bool Wypelnij_do(const fs::path& punkt, std::size_t zostaw)
 {
-    const fs::path wypelniacz = punkt / "wypelniacz";
-    const int fd = ::open(wypelniacz.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
     const std::string blok(1 << 20, 'x');
-    off_t dlugosc = 0;
-    for (std::size_t krok = blok.size(); krok >= 4096; krok /= 16)
-        for (ssize_t n; (n = ::write(fd, blok.data(), krok)) > 0;)
-            dlugosc += n;
-    const bool gotowe = ::ftruncate(fd, std::max<off_t>(0, dlugosc - static_cast<off_t>(zostaw))) == 0
-        && ::fsync(fd) == 0 && ::syncfs(fd) == 0;
-    ::close(fd);
+    auto wypelnij = [&](const fs::path& plik, std::size_t ile) {
+        const int fd = ::open(plik.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        for (std::size_t krok = blok.size(); fd >= 0 && krok >= 4096; krok /= 16)
+            for (ssize_t n; ile >= krok && (n = ::write(fd, blok.data(), krok)) > 0;)
+                ile -= static_cast<std::size_t>(n);
+        const bool zapisany = fd >= 0 && ::fsync(fd) == 0 && ::syncfs(fd) == 0;
+        ::close(fd);
+        return zapisany;
+    };
+    const bool gotowe = wypelnij(punkt / "odstep", zostaw) && wypelnij(punkt / "wypelniacz", SIZE_MAX);
+    fs::remove(punkt / "odstep");
+    ::sync();
     return gotowe;
 }
 
@@ -235,8 +238,12 @@ bool Wypelnij_do(const fs::path& punkt, std::size_t zostaw)
 // nothing may be created beside it.
 enum class Droga { przez_tymczasowy, druga_nazwa, bez_prawa_tworzenia };
 
-// A Save on a full disk: the file system, its way, the catalogue before and
-// after (in titles), and how full.
+// How a Save on a nearly full disk ends: refused before its first byte (the
+// file's change time kept), with the old bytes back, or saved.
+enum class Koniec { nietkniety, stary, nowy };
+
+// A Save on a nearly full disk: the file system, its way, the catalogue
+// before and after (in titles), how full, and how it ends.
 struct Pelny_dysk {
     const char* nazwa;
     const char* system;
@@ -244,7 +251,8 @@ struct Pelny_dysk {
     int stare_tytuly;
     int nowe_tytuly;
     std::size_t wolne; // left free for root
-    bool dopisywany; // another program keeps appending to a file on the disk meanwhile
+    Koniec koniec;
+    bool dopisywany = false; // another program keeps appending to a file on the disk meanwhile
 };
 
 void PrintTo(const Pelny_dysk& p, std::ostream* os)
@@ -255,7 +263,8 @@ void PrintTo(const Pelny_dysk& p, std::ostream* os)
 class Pelne_dyski : public Miejsca_zapisu, public ::testing::WithParamInterface<Pelny_dysk> { };
 
 // A Save that cannot finish leaves the old bytes under every name, whatever
-// takes the room meanwhile; an in-place write starts only when it can finish.
+// takes the room meanwhile; an in-place write starts only when it can finish,
+// and one that needs no more room than there is finishes.
 TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
 {
     const Pelny_dysk& p = GetParam();
@@ -264,7 +273,7 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
         GTEST_SKIP() << system.Brak();
     const std::string stary = Plik_biblioteki(p.stare_tytuly);
     const std::string nowy = Plik_biblioteki(p.nowe_tytuly);
-    ASSERT_GT(nowy.size(), stary.size() + p.wolne) << "the new bytes must not fit in what is free";
+    ASSERT_TRUE(p.koniec == Koniec::nowy || nowy.size() > stary.size() + p.wolne) << "the new bytes must not fit";
 
     const fs::path k = system.Punkt() / "katalog";
     fs::create_directory(k);
@@ -280,6 +289,8 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
         fs::create_hard_link(nazwy[0], nazwy[1]);
     }
     ASSERT_TRUE(Wypelnij_do(system.Punkt(), p.wolne));
+    struct stat przed { };
+    ASSERT_EQ(::stat(nazwy[0].c_str(), &przed), 0);
     std::atomic<bool> koniec { false };
     std::thread dopisujacy([&] {
         if (!p.dopisywany)
@@ -295,12 +306,22 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
     koniec = true;
     dopisujacy.join();
     EXPECT_TRUE(zakonczony);
+    const std::string& oczekiwany = p.koniec == Koniec::nowy ? nowy : stary;
     for (const fs::path& nazwa : nazwy) {
         const std::string po = Czytaj_bajty(nazwa);
-        EXPECT_TRUE(po == stary || po == nowy) << nazwa << " holds " << po.size() << " bytes, neither the old "
-                                               << stary.size() << " nor the new " << nowy.size();
+        EXPECT_TRUE(po == oczekiwany) << nazwa << " holds " << po.size() << " bytes, not the expected "
+                                      << oczekiwany.size() << " (old " << stary.size() << ", new " << nowy.size()
+                                      << ")";
     }
-    EXPECT_EQ(Pliki_w(k).size(), nazwy.size()) << "no temporary file, no proba2.txt";
+    struct stat po { };
+    ASSERT_EQ(::stat(nazwy[0].c_str(), &po), 0);
+    EXPECT_TRUE(p.koniec != Koniec::nietkniety
+        || (po.st_ctim.tv_sec == przed.st_ctim.tv_sec && po.st_ctim.tv_nsec == przed.st_ctim.tv_nsec))
+        << "the file was touched";
+    // A backup, where one could be made, holds the old file.
+    const bool kopia = fs::exists(k / "proba1.txt~");
+    EXPECT_TRUE(!kopia || Czytaj_bajty(k / "proba1.txt~") == stary);
+    EXPECT_EQ(Pliki_w(k).size(), nazwy.size() + kopia) << "no temporary file, no proba2.txt";
 
     // Once there is room again, the same Save goes through.
     fs::remove(system.Punkt() / "wypelniacz");
@@ -312,15 +333,28 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
 }
 
 INSTANTIATE_TEST_SUITE_P(, Pelne_dyski,
-    ::testing::Values(Pelny_dysk { "tmpfs_przez_tymczasowy", "tmpfs", Droga::przez_tymczasowy, 40, 2000, 0, false },
-        Pelny_dysk { "tmpfs_druga_nazwa", "tmpfs", Droga::druga_nazwa, 40, 2000, 0, false },
-        Pelny_dysk { "btrfs_druga_nazwa", "btrfs", Droga::druga_nazwa, 40, 6000, 200 * 1024, false },
-        Pelny_dysk { "btrfs_bez_prawa_tworzenia", "btrfs", Droga::bez_prawa_tworzenia, 40, 6000, 200 * 1024, false },
+    ::testing::Values(
+        Pelny_dysk { "tmpfs_przez_tymczasowy", "tmpfs", Droga::przez_tymczasowy, 40, 2000, 0, Koniec::nietkniety },
+        Pelny_dysk { "tmpfs_druga_nazwa", "tmpfs", Droga::druga_nazwa, 40, 2000, 0, Koniec::nietkniety },
+        Pelny_dysk { "btrfs_druga_nazwa", "btrfs", Droga::druga_nazwa, 40, 6000, 200 * 1024, Koniec::nietkniety },
+        Pelny_dysk { "btrfs_bez_prawa_tworzenia", "btrfs", Droga::bez_prawa_tworzenia, 40, 6000, 200 * 1024,
+            Koniec::nietkniety },
+        // The free room reported ignores the quota.
+        Pelny_dysk { "btrfs_kwota", "btrfs_kwota", Droga::druga_nazwa, 40, 6000, 200 * 1024, Koniec::nietkniety },
+        // No reservation through FUSE; the room reported is less than the new file.
+        // (bindfs shows one link of a hard-linked file, so its in-place writes are nobody's.)
+        Pelny_dysk {
+            "bindfs_nad_btrfs", "bindfs_btrfs", Droga::bez_prawa_tworzenia, 40, 6000, 200 * 1024, Koniec::nietkniety },
+        Pelny_dysk { "bindfs_z_miejscem", "bindfs_ext4", Droga::bez_prawa_tworzenia, 40, 6000, 8 << 20, Koniec::nowy },
         // A large file grown a little: freed extents are not reused at once.
-        Pelny_dysk { "xfs_duzy_plik", "xfs", Droga::druga_nazwa, 20000, 20040, 0, false },
+        // xfs stamps the file's change time on a refused reservation too.
+        Pelny_dysk { "xfs_duzy_plik", "xfs", Droga::druga_nazwa, 20000, 20040, 0, Koniec::stary },
+        // Saves that need no more room than is free.
+        Pelny_dysk { "xfs_mniejszy", "xfs", Droga::druga_nazwa, 20000, 19990, 64 * 1024, Koniec::nowy },
+        Pelny_dysk { "xfs_o_tytul_wiekszy", "xfs", Droga::druga_nazwa, 20000, 20001, 64 * 1024, Koniec::nowy },
         // Only root's reserve is left: what nobody frees falls back into it.
-        Pelny_dysk { "ext4_rezerwa_roota", "ext4", Droga::bez_prawa_tworzenia, 2000, 6000, 0, false },
-        Pelny_dysk { "ext4_dopisywany", "ext4", Droga::druga_nazwa, 2000, 6000, 0, true }),
+        Pelny_dysk { "ext4_rezerwa_roota", "ext4", Droga::bez_prawa_tworzenia, 2000, 6000, 0, Koniec::nietkniety },
+        Pelny_dysk { "ext4_dopisywany", "ext4", Droga::druga_nazwa, 2000, 6000, 0, Koniec::stary, true }),
     [](const auto& info) { return std::string(info.param.nazwa); });
 
 // Shuts a file system down as a power cut would: what is not yet in its log is lost.
