@@ -47,12 +47,15 @@ extern "C" int rename(const char* stara, const char* nowa) noexcept
 // Writes to the file with this inode fail with ENOSPC past this offset, as on
 // a disk that fills meanwhile; an offset of -1 lets them through. Defined
 // here, write(2) of this program is this one.
+// The writes that reach the file are counted.
 static ino_t zapis_pliku = 0;
 static off_t zapis_do = -1;
+static int zapisy_pliku = 0;
 extern "C" ssize_t write(int fd, const void* dane, std::size_t n)
 {
     struct stat st { };
     if (zapis_do >= 0 && ::fstat(fd, &st) == 0 && st.st_ino == zapis_pliku) {
+        ++zapisy_pliku;
         const off_t gdzie = ::lseek(fd, 0, SEEK_CUR);
         if (gdzie >= zapis_do) {
             errno = ENOSPC;
@@ -61,6 +64,18 @@ extern "C" ssize_t write(int fd, const void* dane, std::size_t n)
         n = std::min(n, static_cast<std::size_t>(zapis_do - gdzie));
     }
     return ::syscall(SYS_write, fd, dane, n);
+}
+
+// The error that reservations of room report, as on a full disk; 0 lets them
+// through. Defined here, fallocate(2) of this program is this one.
+static int blad_rezerwacji = 0;
+extern "C" int fallocate(int fd, int tryb, off_t od, off_t dlugosc)
+{
+    if (blad_rezerwacji != 0) {
+        errno = blad_rezerwacji;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_fallocate, fd, tryb, od, dlugosc));
 }
 
 namespace {
@@ -152,23 +167,26 @@ TEST_F(Pliki, ARefusedRenameWritesInPlaceAndAFailedOneKeepsTheOldFile)
 // An in-place Save (a second name) that cannot finish: the old bytes stay
 // under every name, put back where the write failed after its first bytes,
 // kept beside the file where even that failed; another program's lock on the
-// file refuses the Save in time, before its first byte.
+// file, or a reservation of room refused, stop the Save before its first byte.
 TEST_F(Pliki, InPlaceSavesThatCannotFinishKeepTheOldBytes)
 {
     Dodaj_tytuly(200);
     struct Przeszkoda {
         const char* co;
-        off_t zapis_do; // -1: writes go through
+        off_t zapis_do; // writes fail past it
         bool blokada; // another program holds a lock on one byte far past the end
+        int blad_rezerwacji;
         const char* stary_pod; // where the old bytes are found
     };
+    constexpr off_t bez_konca = 1L << 40;
     const Przeszkoda przeszkody[] = {
-        { "a write that fails past the old end", static_cast<off_t>(stary.size()) + 5, false, "proba1.txt" },
-        { "a write and its restore that fail", 5, false, "proba1.txt~" },
-        { "another program's lock", -1, true, "proba1.txt" },
+        { "a write that fails past the old end", static_cast<off_t>(stary.size()) + 5, false, 0, "proba1.txt" },
+        { "a write and its restore that fail", 5, false, 0, "proba1.txt~" },
+        { "another program's lock", bez_konca, true, 0, "proba1.txt" },
+        { "a refused reservation", bez_konca, false, ENOSPC, "proba1.txt" },
     };
     for (const Przeszkoda& p : przeszkody) {
-        for (const char* nazwa : { "proba1.txt", "proba1.txt~", "druga_nazwa.txt" })
+        for (const char* nazwa : { "proba1.txt", "proba1.txt~", "druga_nazwa.txt", "zablokowany" })
             fs::remove(nazwa);
         Zapisz_bajty("proba1.txt", stary);
         fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
@@ -180,18 +198,24 @@ TEST_F(Pliki, InPlaceSavesThatCannotFinishKeepTheOldBytes)
             blokada.l_start = 1 << 30;
             blokada.l_len = 1;
             ::fcntl(fd, F_SETLK, &blokada);
+            Zapisz_bajty("zablokowany", "");
             ::pause();
         })
                                           : 0;
+        while (p.blokada && !fs::exists("zablokowany"))
+            ::usleep(1000);
         struct stat st { };
         ::stat("proba1.txt", &st);
         zapis_pliku = st.st_ino;
         zapis_do = p.zapis_do;
+        zapisy_pliku = 0;
+        blad_rezerwacji = p.blad_rezerwacji;
         bool kopia = true;
         const auto start = std::chrono::steady_clock::now();
         const bool zapisany = Zachowaj_z_wynikiem(&kopia) == 1;
         const auto trwanie = std::chrono::steady_clock::now() - start;
         zapis_do = -1;
+        blad_rezerwacji = 0;
         if (blokujacy > 0) {
             ::kill(blokujacy, SIGKILL);
             Zaczekaj(blokujacy);
@@ -199,10 +223,9 @@ TEST_F(Pliki, InPlaceSavesThatCannotFinishKeepTheOldBytes)
         EXPECT_FALSE(zapisany) << p.co;
         EXPECT_EQ(Czytaj_bajty(p.stary_pod), stary) << p.co;
         EXPECT_EQ(Czytaj_bajty("druga_nazwa.txt"), Czytaj_bajty("proba1.txt")) << p.co;
-        if (p.blokada) {
-            EXPECT_TRUE(Zmieniony("proba1.txt") == zmieniony) << p.co << ": the file was touched";
-            EXPECT_LT(trwanie, std::chrono::seconds(30)) << p.co;
-        }
+        EXPECT_TRUE(p.zapis_do != bez_konca || zapisy_pliku == 0) << p.co << ": written " << zapisy_pliku << " times";
+        EXPECT_TRUE(!p.blokada || Zmieniony("proba1.txt") == zmieniony) << p.co << ": the file was touched";
+        EXPECT_LT(trwanie, std::chrono::seconds(30)) << p.co;
     }
 }
 
