@@ -33,7 +33,7 @@
 namespace fs = std::filesystem;
 
 // The error the next renames report instead of renaming; 0 lets them rename.
-// Defined here, rename(2) of this program is this one.
+// Defined here, rename(2) and renameat2(2) of this program are these.
 static int blad_przemianowania = 0;
 extern "C" int rename(const char* stara, const char* nowa) noexcept
 {
@@ -43,11 +43,18 @@ extern "C" int rename(const char* stara, const char* nowa) noexcept
     }
     return ::renameat(AT_FDCWD, stara, AT_FDCWD, nowa);
 }
+extern "C" int renameat2(int z, const char* stara, int do_, const char* nowa, unsigned flagi) noexcept
+{
+    if (blad_przemianowania != 0) {
+        errno = blad_przemianowania;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_renameat2, z, stara, do_, nowa, flagi));
+}
 
 // Writes to the file with this inode fail with ENOSPC past this offset, as on
-// a disk that fills meanwhile; an offset of -1 lets them through. Defined
-// here, write(2) of this program is this one.
-// The writes that reach the file are counted.
+// a disk that fills meanwhile, and are counted; an offset of -1 lets them
+// through uncounted. Defined here, write(2) of this program is this one.
 static ino_t zapis_pliku = 0;
 static off_t zapis_do = -1;
 static int zapisy_pliku = 0;
@@ -80,20 +87,6 @@ extern "C" int fallocate(int fd, int tryb, off_t od, off_t dlugosc)
 
 namespace {
 
-// When the file's inode last changed: a Save refused before its first byte
-// leaves it.
-timespec Zmieniony(const char* nazwa)
-{
-    struct stat st { };
-    ::stat(nazwa, &st);
-    return st.st_ctim;
-}
-
-bool operator==(const timespec& a, const timespec& b)
-{
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
 class Pliki : public Aplikacja_w_katalogu {
 protected:
     // Save of the application, with the driver's result; the file found is
@@ -119,113 +112,99 @@ protected:
     const std::string stary = "stara zawartosc\r\n";
 };
 
-// SIGXFSZ left as it is: the Save fails before the limit ends the program,
-// written in place (a second name) or through a temporary file.
-TEST_F(Pliki, SaveUnderFileSizeLimitFailsAndKeepsOldFile)
+// Saves that meet an obstacle, replaced or written in place (a second name):
+// the file-size limit (SIGXFSZ left as it is, so that it would end the
+// program), a refused rename (a folder that refuses one falls back to writing
+// in place; any other error fails the Save), a write that fails after its
+// first bytes (the old bytes put back, or kept beside the file where even
+// that failed), another program's lock and a refused reservation. Every name
+// ends whole; a Save refused before its first byte never wrote the file; no
+// temporary file remains.
+TEST_F(Pliki, SavesThatMeetAnObstacleEndWholeUnderEveryName)
 {
-    Dodaj_tytuly(500);
-    for (const bool druga_nazwa : { false, true }) {
-        Zapisz_bajty("proba1.txt", stary);
-        if (druga_nazwa)
-            fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
-        const timespec zmieniony = Zmieniony("proba1.txt");
-        const int status = W_dziecku([this] {
-            const rlimit limit { 4096, 4096 };
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            return Zachowaj_z_wynikiem() == 0 ? 0 : 1;
-        });
-        ASSERT_TRUE(WIFEXITED(status)) << "ended by " << strsignal(WTERMSIG(status)) << ", second name " << druga_nazwa;
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "the driver must report the failed write";
-        EXPECT_EQ(Czytaj_bajty("proba1.txt"), stary);
-        EXPECT_TRUE(Zmieniony("proba1.txt") == zmieniony)
-            << "refused before its first byte, second name " << druga_nazwa;
-        EXPECT_EQ(Pliki_w_katalogu(), 1 + druga_nazwa) << "no temporary file may remain";
-    }
-    EXPECT_EQ(Czytaj_bajty("druga_nazwa.txt"), stary);
-}
-
-// A rename refused as a folder refuses it falls back to writing in place; any
-// other rename error fails the Save and leaves the old file alone.
-TEST_F(Pliki, ARefusedRenameWritesInPlaceAndAFailedOneKeepsTheOldFile)
-{
-    Dodaj_tytuly(3);
-    app.Zachowaj();
-    const std::string nowy = Czytaj_bajty("proba1.txt");
-    const std::pair<int, bool> bledy[]
-        = { { EXDEV, true }, { EBUSY, true }, { EPERM, true }, { EIO, false }, { ENOSPC, false }, { EROFS, false } };
-    for (const auto& [blad, w_miejscu] : bledy) {
-        Zapisz_bajty("proba1.txt", stary);
-        blad_przemianowania = blad;
-        const int wynik = Zachowaj_z_wynikiem();
-        blad_przemianowania = 0;
-        EXPECT_EQ(wynik, w_miejscu ? 1 : 0) << strerror(blad);
-        EXPECT_EQ(Czytaj_bajty("proba1.txt"), w_miejscu ? nowy : stary) << strerror(blad);
-        EXPECT_EQ(Pliki_w_katalogu(), 1) << strerror(blad) << ": no temporary file may remain";
-    }
-}
-
-// An in-place Save (a second name) that cannot finish: the old bytes stay
-// under every name, put back where the write failed after its first bytes,
-// kept beside the file where even that failed; another program's lock on the
-// file, or a reservation of room refused, stop the Save before its first byte.
-TEST_F(Pliki, InPlaceSavesThatCannotFinishKeepTheOldBytes)
-{
-    Dodaj_tytuly(200);
+    enum class Koniec { nowy, przywrocony, obok, bez_zapisu };
     struct Przeszkoda {
         const char* co;
-        off_t zapis_do; // writes fail past it
-        bool blokada; // another program holds a lock on one byte far past the end
-        int blad_rezerwacji;
-        const char* stary_pod; // where the old bytes are found
+        bool druga_nazwa;
+        Koniec koniec;
+        rlim_t limit = RLIM_INFINITY; // of the file size
+        int blad_przemianowania = 0;
+        off_t zapis_do = 1L << 40; // writes to the file fail past it
+        int blad_rezerwacji = 0;
+        bool blokada = false; // another program holds a lock on one byte far past the end
     };
-    constexpr off_t bez_konca = 1L << 40;
+    const off_t stary_koniec = static_cast<off_t>(stary.size());
     const Przeszkoda przeszkody[] = {
-        { "a write that fails past the old end", static_cast<off_t>(stary.size()) + 5, false, 0, "proba1.txt" },
-        { "a write and its restore that fail", 5, false, 0, "proba1.txt~" },
-        { "another program's lock", bez_konca, true, 0, "proba1.txt" },
-        { "a refused reservation", bez_konca, false, ENOSPC, "proba1.txt" },
+        { "file-size limit, replaced", false, Koniec::bez_zapisu, 4096 },
+        { "file-size limit, in place", true, Koniec::bez_zapisu, 4096 },
+        { "rename EXDEV", false, Koniec::nowy, RLIM_INFINITY, EXDEV },
+        { "rename EBUSY", false, Koniec::nowy, RLIM_INFINITY, EBUSY },
+        { "rename EPERM", false, Koniec::nowy, RLIM_INFINITY, EPERM },
+        { "rename EIO", false, Koniec::bez_zapisu, RLIM_INFINITY, EIO },
+        { "rename ENOSPC", false, Koniec::bez_zapisu, RLIM_INFINITY, ENOSPC },
+        { "rename EROFS", false, Koniec::bez_zapisu, RLIM_INFINITY, EROFS },
+        { "a write that fails past the old end", true, Koniec::przywrocony, RLIM_INFINITY, 0, stary_koniec + 5 },
+        { "a write and its restore that fail", true, Koniec::obok, RLIM_INFINITY, 0, 5 },
+        { "another program's lock", true, Koniec::bez_zapisu, RLIM_INFINITY, 0, 1L << 40, 0, true },
+        { "a refused reservation", true, Koniec::bez_zapisu, RLIM_INFINITY, 0, 1L << 40, ENOSPC },
     };
+    Dodaj_tytuly(500);
+    app.Zachowaj();
+    const std::string nowy = Czytaj_bajty("proba1.txt");
     for (const Przeszkoda& p : przeszkody) {
-        for (const char* nazwa : { "proba1.txt", "proba1.txt~", "druga_nazwa.txt", "zablokowany" })
+        for (const std::string& nazwa : Pliki_w("."))
             fs::remove(nazwa);
         Zapisz_bajty("proba1.txt", stary);
-        fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
-        const timespec zmieniony = Zmieniony("proba1.txt");
+        if (p.druga_nazwa)
+            fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+        struct stat przed { };
+        ::stat("proba1.txt", &przed);
         const pid_t blokujacy = p.blokada ? Rozpocznij_w_dziecku([] {
-            const int fd = ::open("proba1.txt", O_RDWR | O_CLOEXEC);
             struct flock blokada { };
             blokada.l_type = F_WRLCK;
             blokada.l_start = 1 << 30;
             blokada.l_len = 1;
-            ::fcntl(fd, F_SETLK, &blokada);
+            ::fcntl(::open("proba1.txt", O_RDWR | O_CLOEXEC), F_SETLK, &blokada);
             Zapisz_bajty("zablokowany", "");
             ::pause();
         })
                                           : 0;
         while (p.blokada && !fs::exists("zablokowany"))
             ::usleep(1000);
-        struct stat st { };
-        ::stat("proba1.txt", &st);
-        zapis_pliku = st.st_ino;
-        zapis_do = p.zapis_do;
-        zapisy_pliku = 0;
-        blad_rezerwacji = p.blad_rezerwacji;
-        bool kopia = true;
+        fs::remove("zablokowany");
         const auto start = std::chrono::steady_clock::now();
-        const bool zapisany = Zachowaj_z_wynikiem(&kopia) == 1;
+        // The driver's result, and 2 where a byte reached the file.
+        const int status = W_dziecku([&] {
+            const rlimit limit { p.limit, p.limit };
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            blad_przemianowania = p.blad_przemianowania;
+            std::tie(zapis_pliku, zapis_do) = std::pair(przed.st_ino, p.zapis_do);
+            blad_rezerwacji = p.blad_rezerwacji;
+            bool kopia = true;
+            return Zachowaj_z_wynikiem(&kopia) | (zapisy_pliku > 0 ? 2 : 0);
+        });
         const auto trwanie = std::chrono::steady_clock::now() - start;
-        zapis_do = -1;
-        blad_rezerwacji = 0;
-        if (blokujacy > 0) {
-            ::kill(blokujacy, SIGKILL);
-            Zaczekaj(blokujacy);
+        if (blokujacy > 0)
+            ::kill(blokujacy, SIGKILL), Zaczekaj(blokujacy);
+        ASSERT_TRUE(WIFEXITED(status)) << p.co << ": ended by " << strsignal(WTERMSIG(status));
+        const int wynik = WEXITSTATUS(status);
+        EXPECT_EQ(wynik & 1, p.koniec == Koniec::nowy) << p.co << ": the driver's result";
+        EXPECT_EQ(Czytaj_bajty(p.koniec == Koniec::obok ? "proba1.txt~" : "proba1.txt"),
+            p.koniec == Koniec::nowy ? nowy : stary)
+            << p.co;
+        EXPECT_TRUE(!p.druga_nazwa || Czytaj_bajty("druga_nazwa.txt") == Czytaj_bajty("proba1.txt")) << p.co;
+        if (p.koniec == Koniec::bez_zapisu) {
+            struct stat po { };
+            ::stat("proba1.txt", &po);
+            EXPECT_EQ(wynik & 2, 0) << p.co << ": the file was written";
+            // Giving back what a reservation may have taken stamps the file.
+            EXPECT_TRUE(p.blad_rezerwacji != 0
+                || (po.st_ctim.tv_sec == przed.st_ctim.tv_sec && po.st_ctim.tv_nsec == przed.st_ctim.tv_nsec))
+                << p.co << ": the file was touched";
         }
-        EXPECT_FALSE(zapisany) << p.co;
-        EXPECT_EQ(Czytaj_bajty(p.stary_pod), stary) << p.co;
-        EXPECT_EQ(Czytaj_bajty("druga_nazwa.txt"), Czytaj_bajty("proba1.txt")) << p.co;
-        EXPECT_TRUE(p.zapis_do != bez_konca || zapisy_pliku == 0) << p.co << ": written " << zapisy_pliku << " times";
-        EXPECT_TRUE(!p.blokada || Zmieniony("proba1.txt") == zmieniony) << p.co << ": the file was touched";
         EXPECT_LT(trwanie, std::chrono::seconds(30)) << p.co;
+        // (Refused renames refuse the backup's too.)
+        EXPECT_EQ(Pliki_w_katalogu(), 1 + p.druga_nazwa + (p.koniec == Koniec::obok)) << p.co << ": files left";
     }
 }
 
@@ -235,44 +214,36 @@ TEST_F(Pliki, InPlaceSavesThatCannotFinishKeepTheOldBytes)
 // written in place keeps a copy, not another name of itself.
 TEST_F(Pliki, TheRunsFirstSaveKeepsTheFileItReplaces)
 {
+    enum class Obok { nic, starsza_kopia, dowiazanie };
     struct Przebieg {
         const char* co;
-        std::function<void()> przygotuj;
-        std::optional<std::string> kopia; // what proba1.txt~ holds after two Saves of one run
+        bool plik; // proba1.txt is there to be found
+        Obok obok; // what proba1.txt~ is before
+        bool druga_nazwa;
+        fs::perms prawa;
+        bool kopia; // proba1.txt~ then holds the file found, after two Saves of one run
     };
     const Przebieg przebiegi[] = {
-        { "no file", [] {}, std::nullopt },
-        { "a file replaced", [&] { Zapisz_bajty("proba1.txt", stary); }, stary },
-        { "an older backup",
-            [&] {
-                Zapisz_bajty("proba1.txt", stary);
-                Zapisz_bajty("proba1.txt~", "starsza\r\n");
-            },
-            stary },
-        { "written in place",
-            [&] {
-                Zapisz_bajty("proba1.txt", stary);
-                fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
-            },
-            stary },
-        { "a backup name that links elsewhere",
-            [&] {
-                Zapisz_bajty("proba1.txt", stary);
-                Zapisz_bajty("cel.txt", "cel\r\n");
-                fs::create_symlink("cel.txt", "proba1.txt~");
-            },
-            stary },
-        { "a read-only file",
-            [&] {
-                Zapisz_bajty("proba1.txt", stary);
-                fs::permissions("proba1.txt", fs::perms::owner_read);
-            },
-            std::nullopt },
+        { "no file", false, Obok::nic, false, fs::perms::owner_all, false },
+        { "a file replaced", true, Obok::nic, false, fs::perms::owner_all, true },
+        { "an older backup", true, Obok::starsza_kopia, false, fs::perms::owner_all, true },
+        { "a backup name that links elsewhere", true, Obok::dowiazanie, false, fs::perms::owner_all, true },
+        { "written in place", true, Obok::nic, true, fs::perms::owner_all, true },
+        { "a read-only file", true, Obok::nic, false, fs::perms::owner_read, false },
     };
     for (const Przebieg& p : przebiegi) {
         for (const std::string& nazwa : Pliki_w("."))
             fs::remove(nazwa);
-        p.przygotuj();
+        if (p.plik)
+            Zapisz_bajty("proba1.txt", stary);
+        if (p.obok == Obok::starsza_kopia)
+            Zapisz_bajty("proba1.txt~", "starsza\r\n");
+        if (p.obok == Obok::dowiazanie)
+            Zapisz_bajty("cel.txt", "cel\r\n"), fs::create_symlink("cel.txt", "proba1.txt~");
+        if (p.druga_nazwa)
+            fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+        if (p.plik)
+            fs::permissions("proba1.txt", p.prawa);
         const int status = W_dziecku([] {
             licznik_obiektow = 0;
             TKlasaAplikacji run;
@@ -282,8 +253,8 @@ TEST_F(Pliki, TheRunsFirstSaveKeepsTheFileItReplaces)
             run.Zachowaj();
         });
         ASSERT_EQ(status, 0) << p.co;
-        EXPECT_EQ(fs::is_regular_file(fs::symlink_status("proba1.txt~")), p.kopia.has_value()) << p.co;
-        EXPECT_TRUE(!p.kopia || Czytaj_bajty("proba1.txt~") == *p.kopia) << p.co;
+        EXPECT_EQ(fs::is_regular_file(fs::symlink_status("proba1.txt~")), p.kopia) << p.co;
+        EXPECT_TRUE(!p.kopia || Czytaj_bajty("proba1.txt~") == stary) << p.co;
         EXPECT_TRUE(!fs::exists("cel.txt") || Czytaj_bajty("cel.txt") == "cel\r\n") << p.co;
         EXPECT_TRUE(!fs::exists("druga_nazwa.txt") || Czytaj_bajty("druga_nazwa.txt") == Czytaj_bajty("proba1.txt"))
             << p.co;
