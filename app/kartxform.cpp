@@ -9,9 +9,14 @@
 #include "dialogs/wystyt.h"
 #include "toolkit/Kursor_zajetosci.h"
 #include "toolkit/Obsluga_bledow.h"
+#include "toolkit/Okna_dialogowe.h"
+#include "toolkit/Styl_programu.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QShowEvent>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -41,6 +46,7 @@ Tkartexform::Tkartexform(QWidget* rodzic)
     [[maybe_unused]] static const bool zarejestrowane = [] {
         Q_INIT_RESOURCE(wolumat);
         QAccessible::installFactory(Dostep_paska_narzedzi);
+        QApplication::setStyle(new Styl_programu(QApplication::style()->name()));
         return true;
     }();
     ui->setupUi(this);
@@ -68,8 +74,11 @@ Tkartexform::Tkartexform(QWidget* rodzic)
     connect(ui->OpenBtn, &QToolButton::clicked, ui->OpenItem, &QAction::trigger);
     connect(ui->ExitBtn, &QToolButton::clicked, ui->ExitItem, &QAction::trigger);
     connect(ui->SaveBtn, &QToolButton::clicked, ui->SaveItem, &QAction::trigger);
-    for (QToolButton* przycisk : { ui->OpenBtn, ui->ExitBtn, ui->SaveBtn })
+    for (QToolButton* przycisk : { ui->OpenBtn, ui->ExitBtn, ui->SaveBtn }) {
         przycisk->installEventFilter(this);
+        ikony.emplace_back(przycisk, przycisk->icon());
+    }
+    Dopasuj_ikony();
 
     FormCreate(this);
     aplikacja_okna.emplace();
@@ -112,6 +121,32 @@ void Tkartexform::showEvent(QShowEvent* zdarzenie)
         const QSize ramka = frameGeometry().size() - size();
         resize(zewnetrzny_rozmiar - ramka);
         move(polozenie_okna);
+    }
+    Umiesc_na_ekranie(this);
+}
+
+void Tkartexform::changeEvent(QEvent* zdarzenie)
+{
+    QMainWindow::changeEvent(zdarzenie);
+    if (zdarzenie->type() == QEvent::PaletteChange)
+        Dopasuj_ikony();
+}
+
+void Tkartexform::Dopasuj_ikony()
+{
+    // With a palette of high contrast the icons take its text colour: their
+    // own dark strokes vanish on black.
+    for (const auto& [przycisk, ikona] : ikony) {
+        if (!Wysoki_kontrast(palette())) {
+            przycisk->setIcon(ikona);
+            continue;
+        }
+        QPixmap obraz = ikona.pixmap(przycisk->iconSize(), devicePixelRatio());
+        QPainter malarz(&obraz);
+        malarz.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        malarz.fillRect(obraz.rect(), palette().color(QPalette::ButtonText));
+        malarz.end();
+        przycisk->setIcon(QIcon(obraz));
     }
 }
 

@@ -3,13 +3,17 @@
 
 #include "domain/TKlasaAplikacji.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
+class QToolButton;
 
 namespace Ui {
 class Tkartexform;
@@ -47,13 +51,17 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
     void showEvent(QShowEvent* zdarzenie) override;
+    void changeEvent(QEvent* zdarzenie) override;
 
 private:
     void Polacz(QAction* pozycja, void (Tkartexform::*obsluga)(QObject*));
+    void Dopasuj_ikony();
 
     std::unique_ptr<Ui::Tkartexform> ui;
     QString podpowiedz;
     bool zewnetrzny_rozmiar_ustalony = false;
+    // The tool buttons with their icons as drawn.
+    std::vector<std::pair<QToolButton*, QIcon>> ikony;
     // Built after the window and ended before it.
     std::optional<TKlasaAplikacji> aplikacja_okna;
 };

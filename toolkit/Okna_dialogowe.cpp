@@ -95,6 +95,19 @@ void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
     move(ramka.topLeft());
 }
 
+void Umiesc_na_ekranie(QWidget* okno)
+{
+    const QScreen* ekran = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
+    if (ekran == nullptr)
+        return;
+    const QRect obszar = ekran->availableGeometry();
+    const QRect ramka = okno->frameGeometry();
+    const int x = std::max(obszar.left(), std::min(ramka.left(), obszar.right() + 1 - ramka.width()));
+    const int y = std::max(obszar.top(), std::min(ramka.top(), obszar.bottom() + 1 - ramka.height()));
+    if (x != ramka.left() || y != ramka.top())
+        okno->move(x, y);
+}
+
 void Ustaw_ramke_dialogu(QDialog* dialog)
 {
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

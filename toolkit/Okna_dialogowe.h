@@ -18,6 +18,11 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
 };
 
+// Moves a window just enough that its frame lies within its screen's
+// available area (on a small or scaled screen it may not); one larger than
+// that area keeps its top left corner on it.
+void Umiesc_na_ekranie(QWidget* okno);
+
 // A dialog frame: title and system menu, fixed at the size of its design.
 void Ustaw_ramke_dialogu(QDialog* dialog);
 

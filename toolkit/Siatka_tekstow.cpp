@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTimer>
 #include <QToolTip>
 
@@ -202,7 +203,11 @@ void Siatka_tekstow::keyPressEvent(QKeyEvent* zdarzenie)
 
 void Siatka_tekstow::focusInEvent(QFocusEvent* zdarzenie)
 {
+    if (!currentIndex().isValid() && biezacy_bez_fokusu.isValid())
+        selectionModel()->setCurrentIndex(biezacy_bez_fokusu, QItemSelectionModel::NoUpdate);
+    biezacy_bez_fokusu = QPersistentModelIndex();
     QTableView::focusInEvent(zdarzenie);
+    viewport()->update();
     // The view tells of its cell before its window is active, then of itself:
     // a screen reader hears the cell last, once the focus has settled.
     QTimer::singleShot(0, this, [this] {
@@ -217,8 +222,50 @@ void Siatka_tekstow::focusInEvent(QFocusEvent* zdarzenie)
         QAccessibleEvent ogloszenie(this, QAccessible::Focus);
         ogloszenie.setChild(siatka->indexOfChild(komorka));
         QAccessible::updateAccessibility(&ogloszenie);
-        emit Komorka_ogloszona(currentIndex());
     });
+}
+
+void Siatka_tekstow::focusOutEvent(QFocusEvent* zdarzenie)
+{
+    // A screen reader takes the current cell for the focus: with the focus
+    // on a button, the cell would claim it too. The highlight stays.
+    if (currentIndex().isValid() && zdarzenie->reason() != Qt::PopupFocusReason) {
+        biezacy_bez_fokusu = currentIndex();
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    }
+    QTableView::focusOutEvent(zdarzenie);
+    viewport()->update();
+}
+
+void Siatka_tekstow::currentChanged(const QModelIndex& biezacy, const QModelIndex& poprzedni)
+{
+    QTableView::currentChanged(biezacy, poprzedni);
+    // A clipped cell reached by the keyboard shows its whole text beside it,
+    // as the pointer would.
+    if (!hasFocus())
+        return;
+    const QString tekst = Tekst_przyciety(biezacy);
+    if (tekst.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    const QRect komorka = visualRect(biezacy);
+    QToolTip::showText(viewport()->mapToGlobal(komorka.bottomLeft()), tekst, viewport(), komorka);
+}
+
+void Siatka_tekstow::initViewItemOption(QStyleOptionViewItem* opcja) const
+{
+    QTableView::initViewItemOption(opcja);
+    // Without the focus the highlight is paler, so that whether the grid has
+    // the keyboard shows.
+    if (hasFocus())
+        return;
+    const QColor podswietlenie = opcja->palette.color(QPalette::Highlight);
+    const QColor tlo = opcja->palette.color(QPalette::Base);
+    opcja->palette.setColor(QPalette::Highlight,
+        QColor::fromRgbF((podswietlenie.redF() + tlo.redF()) / 2, (podswietlenie.greenF() + tlo.greenF()) / 2,
+            (podswietlenie.blueF() + tlo.blueF()) / 2));
+    opcja->palette.setColor(QPalette::HighlightedText, opcja->palette.color(QPalette::Text));
 }
 
 QItemSelectionModel::SelectionFlags Siatka_tekstow::selectionCommand(

@@ -6,13 +6,16 @@
 // asks for them (only the visible ones), so a million rows fill at once with
 // no copy. What it shows must outlive the showing, or go with Oproznij first.
 //
-// For the reader: a clipped cell shows its whole text as a tooltip; the
-// highlight covers whole rows, which Copy puts on the clipboard as
-// tab-separated lines (nothing highlighted: the clipboard stays); typing finds
-// the first row whose cell in the search column starts with the text. Tab and
-// Ctrl+Tab leave the grid; a screen reader hears the current cell on focus.
+// For the reader: a clipped cell shows its whole text as a tooltip, under
+// the pointer and when it becomes current; the highlight covers whole rows,
+// which Copy puts on the clipboard as tab-separated lines (nothing
+// highlighted: the clipboard stays), and is paler while the grid has no
+// focus; typing finds the first row whose cell in the search column starts
+// with the text. Tab and Ctrl+Tab leave the grid; a screen reader hears the
+// current cell on focus, and no cell claims the focus once the grid lost it.
 
 #include <QElapsedTimer>
+#include <QPersistentModelIndex>
 #include <QStringList>
 #include <QTableView>
 
@@ -53,10 +56,6 @@ public:
 
     void keyboardSearch(const QString& tekst) override;
 
-signals:
-    // A screen reader was told of this cell as the focus.
-    void Komorka_ogloszona(const QModelIndex& indeks);
-
 protected:
     bool viewportEvent(QEvent* zdarzenie) override;
     QItemSelectionModel::SelectionFlags selectionCommand(
@@ -64,10 +63,15 @@ protected:
     QModelIndex moveCursor(CursorAction ruch, Qt::KeyboardModifiers modyfikatory) override;
     void keyPressEvent(QKeyEvent* zdarzenie) override;
     void focusInEvent(QFocusEvent* zdarzenie) override;
+    void focusOutEvent(QFocusEvent* zdarzenie) override;
+    void currentChanged(const QModelIndex& biezacy, const QModelIndex& poprzedni) override;
+    void initViewItemOption(QStyleOptionViewItem* opcja) const override;
 
 private:
     Model_siatki* model_siatki;
     int kolumna_wyszukiwania = -1;
     QString szukany;
     QElapsedTimer od_ostatniego_znaku;
+    // The current cell while the focus is elsewhere.
+    QPersistentModelIndex biezacy_bez_fokusu;
 };
