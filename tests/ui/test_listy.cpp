@@ -13,8 +13,13 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
 #include <stdexcept>
+#include <thread>
 #include <type_traits>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +66,13 @@ TEST_F(Listy, ClippedCellsShowTheirWholeTextAsATooltip)
         QApplication::sendEvent(siatka->viewport(), &brak);
         EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text().isEmpty(); }, 2000))
             << "a cell that fits hides the tooltip";
+
+        // Reached by the keyboard, from the row above.
+        siatka->setCurrentIndex(siatka->model()->index(pan - 1, 1));
+        QTest::keyClick(siatka, Qt::Key_Down);
+        EXPECT_EQ(siatka->currentIndex().row(), pan);
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), "Pan Tadeusz");
     });
 }
 
@@ -208,9 +220,19 @@ TEST_F(Listy, EachListOpensWithTheKeyboardOnTheFirstRow)
                 wyslij(QKeySequence::Copy);
                 EXPECT_EQ(Schowek(), lista.drugi);
             }
-            // Tab and Shift+Tab go round the grid and the buttons.
+            // Tab and Shift+Tab go round the grid and the buttons; where the
+            // focus is shows: on OK, the default button anyway, and on the
+            // grid's highlighted row (away from its current cell).
+            auto* ok = Kontrolka<QPushButton>(lista.dialog, "OKBtn");
+            const QPoint w_wierszu
+                = siatka->visualRect(siatka->model()->index(siatka->currentIndex().row(), 2)).center();
+            const QImage ok_bez = ok->grab().toImage();
+            const QRgb wiersz_z = siatka->viewport()->grab().toImage().pixel(w_wierszu);
             wyslij(Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget(), Kontrolka<QPushButton>(lista.dialog, "OKBtn")) << lista.polecenie;
+            EXPECT_EQ(QApplication::focusWidget(), ok) << lista.polecenie;
+            EXPECT_NE(ok->grab().toImage(), ok_bez) << lista.polecenie << ": OK looks the same with the focus";
+            EXPECT_NE(siatka->viewport()->grab().toImage().pixel(w_wierszu), wiersz_z)
+                << lista.polecenie << ": the grid looks the same without the focus";
             wyslij(Qt::Key_Backtab);
             EXPECT_EQ(QApplication::focusWidget(), siatka) << lista.polecenie;
             wyslij(lista.zamkniecie);
@@ -232,6 +254,7 @@ TEST_F(Listy, EachListOpensWithTheKeyboardOnTheFirstRow)
             sprawdz(lista, 1);
 }
 
+// The busy cursor shows while Save and Open run, and goes on every path.
 TEST_F(Listy, TheBusyCursorIsRestoredOnEveryPath)
 {
     Obsluga_bledow::Wykonaj_polecenie(nullptr, [] {
@@ -244,7 +267,26 @@ TEST_F(Listy, TheBusyCursorIsRestoredOnEveryPath)
 
     Nowy_tytul("Lalka", "Prus", "1");
     Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
-    Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
+    // Another program's lock on the file (a second name makes Save write in
+    // place) holds each command long enough for a look at the cursor, taken
+    // while the command waits; then the lock goes.
+    std::filesystem::create_hard_link("proba1.txt", "druga_nazwa.txt");
+    for (const char* polecenie : { "SaveItem", "OpenItem" }) {
+        const int fd = ::open("proba1.txt", O_RDWR | O_CLOEXEC);
+        struct flock blokada { };
+        blokada.l_type = F_WRLCK;
+        ASSERT_EQ(::fcntl(fd, F_OFD_SETLK, &blokada), 0);
+        Qt::CursorShape widziany = Qt::ArrowCursor;
+        std::thread patrzacy([&] {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            const QCursor* kursor = QGuiApplication::overrideCursor();
+            widziany = kursor != nullptr ? kursor->shape() : Qt::ArrowCursor;
+            ::close(fd);
+        });
+        Kontrolka<QAction>(okno.get(), polecenie)->trigger();
+        patrzacy.join();
+        EXPECT_EQ(widziany, Qt::WaitCursor) << polecenie;
+    }
     EXPECT_EQ(Lista_tytulow().size(), 2u);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

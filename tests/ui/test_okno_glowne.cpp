@@ -76,6 +76,14 @@ TEST_F(Okno_glowne, WindowToolBarAndStatusBarHaveTheirPlaces)
     EXPECT_EQ(Kontrolka<QStatusBar>(okno.get(), "StatusBar")->height(), 24);
     EXPECT_EQ(Kontrolka<QStatusBar>(okno.get(), "StatusBar")->geometry().bottom(), okno->height() - 1);
 
+    // Placed off the screen (a small or scaled one), it is moved just onto it.
+    const QRect ekran = okno->screen()->availableGeometry();
+    okno->hide();
+    okno->move(ekran.right() - 100, ekran.bottom() - 50);
+    okno->show();
+    EXPECT_TRUE(ekran.contains(okno->frameGeometry())) << "the window runs off the screen";
+    EXPECT_EQ(okno->frameGeometry().bottomRight(), ekran.bottomRight());
+
     // Left to right: Open, Exit, Save.
     const std::vector<std::tuple<QToolButton*, QRect, QString>> przyciski
         = { { Kontrolka<QToolButton>(okno.get(), "OpenBtn"), QRect(4, 2, 25, 25), QStringLiteral("Otwórz") },
