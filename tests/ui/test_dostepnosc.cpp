@@ -104,6 +104,14 @@ TEST_F(Dostepnosc, EveryControlHasAName)
     EXPECT_EQ(pasek->role(), QAccessible::ToolBar);
     EXPECT_EQ(pasek->text(QAccessible::Name), QStringLiteral("Pasek narzędzi"));
     EXPECT_EQ(pasek->childCount(), 3);
+
+    // The frames drawn round the controls, and the About box's picture, are
+    // named for what they hold: no nameless "frame" for a reader.
+    for (QWidget* okno_ :
+        std::initializer_list<QWidget*> { okno.get(), o_programie, nowy_tytul, tytuly, nowa_ksiazka, ksiazki })
+        for (const auto& [rola, nazwa] : Drzewo(okno_))
+            EXPECT_TRUE(!nazwa.isEmpty() || (rola != QAccessible::Border && rola != QAccessible::Graphic))
+                << okno_->objectName().toStdString() << ": a nameless object of role " << rola;
 }
 
 // The headers a screen reader announces are row 0's texts, which the
