@@ -59,6 +59,7 @@ Tkartexform::Tkartexform(QWidget* rodzic)
     move(polozenie_okna);
 
     ui->StatusBar->setSizeGripEnabled(true);
+    Dopasuj_do_czcionki(this);
 
     // The names cross over: the data menu's title item opens the new-title
     // dialog, the view menu's the titles list.
@@ -119,7 +120,7 @@ void Tkartexform::showEvent(QShowEvent* zdarzenie)
     if (!zewnetrzny_rozmiar_ustalony) {
         zewnetrzny_rozmiar_ustalony = true;
         const QSize ramka = frameGeometry().size() - size();
-        resize(zewnetrzny_rozmiar - ramka);
+        resize(zewnetrzny_rozmiar * Skala_czcionki(this) - ramka);
         move(polozenie_okna);
     }
     Umiesc_na_ekranie(this);

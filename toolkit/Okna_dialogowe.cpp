@@ -4,13 +4,18 @@
 #include "toolkit/Konwersje.h"
 
 #include <QDialog>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTableView>
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -108,8 +113,43 @@ void Umiesc_na_ekranie(QWidget* okno)
         okno->move(x, y);
 }
 
+double Skala_czcionki(const QWidget* okno)
+{
+    // A line of the 9-point desktop font that the windows were drawn with.
+    constexpr double wysokosc_projektu = 14;
+    return std::max(1.0, QFontMetricsF(okno->font()).height() / wysokosc_projektu);
+}
+
+void Dopasuj_do_czcionki(QWidget* okno)
+{
+    const double skala = Skala_czcionki(okno);
+    if (skala <= 1.0)
+        return;
+    const auto wiecej = [skala](int wartosc) { return static_cast<int>(std::lround(wartosc * skala)); };
+    std::vector<QWidget*> do_zmiany { okno };
+    while (!do_zmiany.empty()) {
+        QWidget* widzet = do_zmiany.back();
+        do_zmiany.pop_back();
+        for (QWidget* dziecko : widzet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!dziecko->isWindow())
+                do_zmiany.push_back(dziecko);
+        if (widzet->minimumHeight() == widzet->maximumHeight())
+            widzet->setFixedHeight(wiecej(widzet->minimumHeight()));
+        else if (widzet->minimumHeight() > 0)
+            widzet->setMinimumHeight(wiecej(widzet->minimumHeight()));
+        const QRect r = widzet->geometry();
+        widzet->setGeometry(widzet == okno ? r.x() : wiecej(r.x()), widzet == okno ? r.y() : wiecej(r.y()),
+            wiecej(r.width()), wiecej(r.height()));
+        if (auto* tabela = qobject_cast<QTableView*>(widzet)) {
+            tabela->horizontalHeader()->setDefaultSectionSize(wiecej(tabela->horizontalHeader()->defaultSectionSize()));
+            tabela->verticalHeader()->setDefaultSectionSize(wiecej(tabela->verticalHeader()->defaultSectionSize()));
+        }
+    }
+}
+
 void Ustaw_ramke_dialogu(QDialog* dialog)
 {
+    Dopasuj_do_czcionki(dialog);
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     dialog->setFixedSize(dialog->size());

@@ -23,7 +23,18 @@ protected:
 // that area keeps its top left corner on it.
 void Umiesc_na_ekranie(QWidget* okno);
 
-// A dialog frame: title and system menu, fixed at the size of its design.
+// How much larger than the one the windows were drawn for the font of
+// `okno` is: 1 at that font or a smaller one.
+double Skala_czcionki(const QWidget* okno);
+
+// Grows a window drawn at fixed places, and every control in it (not the
+// windows it owns), by the scale of its font, so that a larger desktop font
+// cuts no text and a grid shows as many rows; at the design's font nothing
+// moves.
+void Dopasuj_do_czcionki(QWidget* okno);
+
+// A dialog frame: title and system menu, fixed at the size of its design,
+// grown for a larger font.
 void Ustaw_ramke_dialogu(QDialog* dialog);
 
 // Edit boxes for text fields, each: at most 19 characters, all of them ones

@@ -100,7 +100,11 @@ Siatka_tekstow::Siatka_tekstow(QWidget* rodzic)
     setModel(model_siatki);
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    // Uniform sizes keep a view of a million rows as quick as one of ten.
+    // Uniform sizes keep a view of a million rows as quick as one of ten. The
+    // sizes are the design's, grown with the windows for a larger font; no
+    // minimum taken from the font comes between.
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultSectionSize(64);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

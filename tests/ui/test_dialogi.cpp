@@ -5,13 +5,17 @@
 #include "toolkit/Siatka_tekstow.h"
 
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include <initializer_list>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -291,6 +295,62 @@ TEST_F(Dialogi, FormsHaveTheirCaptionsSizesPlacesAndTabOrder)
     EXPECT_EQ(siatka_tytulow->columnWidth(1), 63);
     EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->RowCount(), 1);
     EXPECT_EQ(Kontrolka<Siatka_tekstow>(ksiazki, "StringGrid1")->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+// Whether a control shows its whole text: a line of it, as wide as the
+// text, inside a label or a button (with its bevel), and inside a box's frame.
+bool Miesci_tekst(const QWidget* w)
+{
+    if (qobject_cast<const QLineEdit*>(w) != nullptr)
+        return w->fontMetrics().height() + 4 <= w->height();
+    QString tekst;
+    int obramowanie = 0;
+    if (const auto* etykieta = qobject_cast<const QLabel*>(w))
+        tekst = etykieta->wordWrap() ? QString() : etykieta->text();
+    else if (const auto* przycisk = qobject_cast<const QPushButton*>(w))
+        tekst = przycisk->text(), obramowanie = 8;
+    else
+        return true;
+    const QFontMetrics miara = w->fontMetrics();
+    return miara.horizontalAdvance(tekst.remove(u'&')) + obramowanie <= w->width() && miara.height() <= w->height();
+}
+
+// With a desktop font 1.75 times the design's, the six windows grow: every
+// label, button and box holds its text, the lists show as many rows; the
+// About box keeps its own 8-point font and its size.
+TEST_F(Dialogi, AtALargerFontEveryWindowHoldsItsText)
+{
+    auto wiersze = [](const QWidget* okno) {
+        const auto* siatka = okno->findChild<const Siatka_tekstow*>("StringGrid1");
+        return siatka ? (siatka->height() - 2 * siatka->frameWidth()) / siatka->verticalHeader()->defaultSectionSize()
+                      : 0;
+    };
+    auto sprawdz = [](const std::vector<QWidget*>& okna, const char* czcionka) {
+        for (QWidget* okno : okna) {
+            okno->ensurePolished();
+            for (const QWidget* w : okno->findChildren<QWidget*>())
+                EXPECT_TRUE(w->window() != okno || Miesci_tekst(w))
+                    << czcionka << ": " << okno->objectName().toStdString() << "/" << w->objectName().toStdString()
+                    << " cuts its text, " << w->width() << "x" << w->height();
+        }
+    };
+    sprawdz({ okno.get(), o_programie, nowy_tytul, tytuly, nowa_ksiazka, ksiazki }, "the design's font");
+    const int wiersze_tytulow = wiersze(tytuly), wiersze_ksiazek = wiersze(ksiazki);
+    const QSize o_programie_zwykle = o_programie->size();
+    const QFont zwykla = QApplication::font();
+    QFont wieksza = zwykla;
+    wieksza.setPointSizeF(zwykla.pointSizeF() * 1.75);
+    QApplication::setFont(wieksza);
+    {
+        Tkartexform glowne;
+        const std::vector<QWidget*> okna { &glowne, new TAboutBox(&glowne), new TOKTytulDlg(&glowne),
+            new TOKWystytulyDlg(&glowne), new TOKKsiazkaDlg(&glowne), new TOKWysKsiazkiDlg(&glowne) };
+        sprawdz(okna, "a font 1.75 times larger");
+        EXPECT_GE(wiersze(okna[3]), wiersze_tytulow);
+        EXPECT_GE(wiersze(okna[5]), wiersze_ksiazek);
+        EXPECT_EQ(okna[1]->size(), o_programie_zwykle);
+    }
+    QApplication::setFont(zwykla);
 }
 
 } // namespace
