@@ -8,8 +8,8 @@ korzen=$(pwd)
 program="$korzen/${1:-build}/app/wolumat"
 cel="$korzen/docs"
 
-if ! command -v import >/dev/null; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick
+if ! command -v import >/dev/null || [ ! -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platformthemes/libqt6ct.so ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick qt6ct
 fi
 
 katalog=$(mktemp -d)
@@ -54,9 +54,37 @@ aktywuj wolumat; klawisz alt+w k; aktywuj "Wyświetl książki"
 zrzut "Wyświetl książki" lista_ksiazek; klawisz Escape
 aktywuj wolumat; klawisz alt+c o; aktywuj "O programie"
 zrzut "O programie" o_programie; klawisz Return
-aktywuj wolumat; klawisz alt+x
+aktywuj wolumat; klawisz F2 alt+x
 # Ended, so that the next start in this folder does not hand over to it.
 wait "$pierwszy" || true
+
+# The titles list as readers with other needs see it, the catalogue opened
+# from what was saved: with the focus moved by Tab to OK; with an 18-point
+# desktop font; with a high-contrast palette (black, white, yellow). The
+# desktop's font and palette come through qt6ct, as a desktop hands them.
+lista() {
+    "$program" >/dev/null 2>&1 &
+    local uruchomiony=$!
+    aktywuj wolumat; klawisz F3 alt+w t; aktywuj "Wyswietl tytuły"
+    if [ -n "${2:-}" ]; then klawisz "$2"; fi
+    zrzut "Wyswietl tytuły" "$1"; klawisz Escape
+    aktywuj wolumat; klawisz alt+x
+    wait "$uruchomiony" || true
+}
+lista lista_tytulow_fokus_ok Tab
+ustawienia="$katalog/ustawienia/qt6ct"
+mkdir -p "$ustawienia/colors"
+kolory=(ffffff 000000 ffffff 000000 ffffff 000000 ffffff ffff00 ffffff 000000 000000 000000 ffff00 000000 ffff00
+    ffff00 000000 000000 000000 ffffff ffffff) # QPalette's roles in order, WindowText first
+wiersz=$(printf '#ff%s, ' "${kolory[@]}")
+printf '[ColorScheme]\nactive_colors=%s\ninactive_colors=%s\ndisabled_colors=%s\n' \
+    "${wiersz%, }" "${wiersz%, }" "${wiersz%, }" >"$ustawienia/colors/kontrast.conf"
+czcionka='"DejaVu Sans,18,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"'
+printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral=%s\nfixed=%s\n' "$czcionka" "$czcionka" >"$ustawienia/qt6ct.conf"
+XDG_CONFIG_HOME="$katalog/ustawienia" QT_QPA_PLATFORMTHEME=qt6ct lista lista_tytulow_18pt
+printf '[Appearance]\nstyle=Fusion\ncustom_palette=true\ncolor_scheme_path=%s\n' "$ustawienia/colors/kontrast.conf" \
+    >"$ustawienia/qt6ct.conf"
+XDG_CONFIG_HOME="$katalog/ustawienia" QT_QPA_PLATFORMTHEME=qt6ct lista lista_tytulow_kontrast
 
 # HiDPI: the same window at twice the scale, glyphs and icon drawn from SVG.
 QT_SCALE_FACTOR=2 "$program" >/dev/null 2>&1 &
