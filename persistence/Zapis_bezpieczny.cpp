@@ -98,13 +98,6 @@ Zastapienie Zastap(const std::string& cel, const struct stat* stary, const Tresc
     return Zastapienie::zrobione;
 }
 
-std::string W_pamieci(const Tresc_pliku& tresc)
-{
-    Strumien_wyjsciowy s;
-    tresc(s);
-    return std::string(s.Zebrane());
-}
-
 } // namespace
 
 bool Zapisz_bezpiecznie(const char* nazwa, const Tresc_pliku& tresc, bool* kopia_zapasowa)
@@ -129,5 +122,8 @@ bool Zapisz_bezpiecznie(const char* nazwa, const Tresc_pliku& tresc, bool* kopia
             break;
         }
     }
-    return Zapisz_w_miejscu(cel, W_pamieci(tresc), kopia_zapasowa);
+    // Written in place from memory: the old bytes stay until the new ones are whole.
+    Strumien_wyjsciowy w_pamieci;
+    tresc(w_pamieci);
+    return Zapisz_w_miejscu(cel, w_pamieci.Zebrane(), kopia_zapasowa);
 }
