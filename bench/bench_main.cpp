@@ -34,6 +34,7 @@ namespace {
 struct Wynik {
     double mb = 0, zapis = 0, zwykly_zapis = 0, odczyt = 0, zwykly_odczyt = 0, sqlite_zapis = 0, sqlite_odczyt = 0;
     double szczyt_otwarcia_mb = 0, szczyt_zapisu_mb = 0, dodaj_tytul_ms = 0, dodaj_ksiazke_ms = 0;
+    double zapis_w_miejscu = 0, szczyt_w_miejscu_mb = 0;
 };
 
 // Open's peak memory, in a fresh process that holds nothing before it.
@@ -102,6 +103,13 @@ Wynik Zmierz_pliki(long obiekty, int proby, const char* program)
     Zeruj_szczyt();
     app.Zachowaj();
     w.szczyt_zapisu_mb = static_cast<double>(Szczyt_pamieci() - przed) / 1e6;
+    // The same Save written in place, the file having a second name.
+    std::filesystem::create_hard_link("proba1.txt", "druga_nazwa.txt");
+    w.zapis_w_miejscu = Zmierz(proby, [&] { app.Zachowaj(); });
+    Zeruj_szczyt();
+    app.Zachowaj();
+    w.szczyt_w_miejscu_mb = static_cast<double>(Szczyt_pamieci() - przed) / 1e6;
+    std::filesystem::remove("druga_nazwa.txt");
     w.szczyt_otwarcia_mb = Szczyt_otwarcia_mb(program);
 
     // One addition at a time into the full library.
@@ -234,6 +242,11 @@ int main(int argc, char** argv)
             w.szczyt_otwarcia_mb / w.mb, w.dodaj_tytul_ms, w.dodaj_ksiazke_ms);
         std::fflush(stdout);
     }
+    std::printf("\nSave's peak memory (growth, MB) and Save in place (a second name: built in memory)\n");
+    std::printf("%9s %8s %9s %8s %9s\n", "objects", "save pk", "in place", "in/w", "in pk");
+    for (const auto& [obiekty, w] : wyniki)
+        std::printf("%9ld %7.0fM %9.4f %8.2f %8.0fM\n", obiekty, w.szczyt_zapisu_mb, w.zapis_w_miejscu,
+            w.zapis_w_miejscu / w.zwykly_zapis, w.szczyt_w_miejscu_mb);
     if (wyniki.count(100000) && wyniki.count(1000000))
         std::printf("growth 100k -> 1M: save %.1fx, open %.1fx\n", wyniki[1000000].zapis / wyniki[100000].zapis,
             wyniki[1000000].odczyt / wyniki[100000].odczyt);

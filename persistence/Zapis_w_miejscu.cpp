@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/falloc.h>
 #include <linux/fiemap.h>
@@ -69,15 +70,17 @@ bool Ma_wspolne_bloki(int fd, std::size_t dlugosc)
     const auto bufor
         = std::make_unique<std::uint64_t[]>((sizeof(fiemap) + ile * sizeof(fiemap_extent)) / sizeof(std::uint64_t) + 1);
     auto* mapa = reinterpret_cast<fiemap*>(bufor.get());
+    // The extents follow the header (a zero-length array in the kernel's).
+    const auto* zakresy = reinterpret_cast<const fiemap_extent*>(bufor.get() + sizeof(fiemap) / sizeof(std::uint64_t));
     for (std::uint64_t poczatek = 0; poczatek < dlugosc;) {
-        *mapa = fiemap {};
+        std::memset(mapa, 0, sizeof(fiemap));
         mapa->fm_start = poczatek;
         mapa->fm_length = dlugosc - poczatek;
         mapa->fm_extent_count = ile;
         if (::ioctl(fd, FS_IOC_FIEMAP, mapa) != 0 || mapa->fm_mapped_extents == 0)
             return false;
         for (unsigned i = 0; i < mapa->fm_mapped_extents; ++i) {
-            const fiemap_extent& zakres = mapa->fm_extents[i];
+            const fiemap_extent& zakres = zakresy[i];
             if (zakres.fe_flags & FIEMAP_EXTENT_SHARED)
                 return true;
             if (zakres.fe_flags & FIEMAP_EXTENT_LAST)
