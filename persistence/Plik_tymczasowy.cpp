@@ -29,16 +29,14 @@ std::string Katalog(const std::string& sciezka)
     return katalog.empty() ? "." : katalog;
 }
 
-Plik_tymczasowy::Plik_tymczasowy(const std::string& cel, Jako jako)
+Plik_tymczasowy::Plik_tymczasowy(const std::string& cel)
 {
     std::random_device losowe;
     const std::string poczatek = Katalog(cel) + "/" + Przedrostek(cel) + std::to_string(::getpid()) + "-";
     for (int proba = 0; proba < 100; ++proba) {
         sciezka = poczatek + std::to_string(losowe());
-        const bool zrobiony = jako == Jako::druga_nazwa
-            ? ::link(cel.c_str(), sciezka.c_str()) == 0
-            : (fd = Deskryptor(::open(sciezka.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666))).Otwarty();
-        blad = zrobiony ? 0 : errno;
+        fd = Deskryptor(::open(sciezka.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        blad = fd.Otwarty() ? 0 : errno;
         if (blad != EEXIST)
             break;
     }

@@ -9,12 +9,10 @@
 
 // A new file beside a target, named after it and after this process, so that
 // a later Save removes it once this process is gone. Removed with the object
-// unless it took a name of its own. It is a new empty file, or a second name
-// of the target itself (no copy, no room).
+// unless it took a name of its own.
 class Plik_tymczasowy {
 public:
-    enum class Jako { nowy_plik, druga_nazwa };
-    explicit Plik_tymczasowy(const std::string& cel, Jako jako = Jako::nowy_plik);
+    explicit Plik_tymczasowy(const std::string& cel);
     ~Plik_tymczasowy();
 
     Plik_tymczasowy(Plik_tymczasowy&& inny) noexcept
@@ -34,7 +32,7 @@ public:
 
     bool Jest() const { return !sciezka.empty(); }
     int Numer() const { return fd.Numer(); }
-    // Why it could not be made: the errno of the refused create or link.
+    // Why it could not be made: the errno of the refused create.
     int Blad() const { return blad; }
 
     // Syncs and closes it; false when either fails.

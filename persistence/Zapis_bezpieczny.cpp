@@ -109,18 +109,15 @@ bool Zapisz_bezpiecznie(const char* nazwa, const Tresc_pliku& tresc, bool* kopia
     if (cel.empty() || !Zapisywalny(cel, st, istnieje))
         return false;
     Usun_porzucone(cel);
+    // The route: a file with other names is written in place, so that every
+    // name shows the new content; any other is replaced, unless its folder
+    // then refuses the temporary file or the rename.
     enum class Droga { przez_tymczasowy, w_miejscu };
-    Droga droga = istnieje && st.st_nlink > 1 ? Droga::w_miejscu : Droga::przez_tymczasowy;
+    const Droga droga = istnieje && st.st_nlink > 1 ? Droga::w_miejscu : Droga::przez_tymczasowy;
     if (droga == Droga::przez_tymczasowy) {
-        switch (Zastap(cel, istnieje ? &st : nullptr, tresc, kopia_zapasowa)) {
-        case Zastapienie::zrobione:
-            return true;
-        case Zastapienie::nieudane:
-            return false;
-        case Zastapienie::odmowa_folderu:
-            droga = Droga::w_miejscu;
-            break;
-        }
+        const Zastapienie zastapienie = Zastap(cel, istnieje ? &st : nullptr, tresc, kopia_zapasowa);
+        if (zastapienie != Zastapienie::odmowa_folderu)
+            return zastapienie == Zastapienie::zrobione;
     }
     // Written in place from memory: the old bytes stay until the new ones are whole.
     Strumien_wyjsciowy w_pamieci;
