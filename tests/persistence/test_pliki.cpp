@@ -35,14 +35,6 @@ namespace fs = std::filesystem;
 // The error the next renames report instead of renaming; 0 lets them rename.
 // Defined here, rename(2) and renameat2(2) of this program are these.
 static int blad_przemianowania = 0;
-extern "C" int rename(const char* stara, const char* nowa) noexcept
-{
-    if (blad_przemianowania != 0) {
-        errno = blad_przemianowania;
-        return -1;
-    }
-    return ::renameat(AT_FDCWD, stara, AT_FDCWD, nowa);
-}
 extern "C" int renameat2(int z, const char* stara, int do_, const char* nowa, unsigned flagi) noexcept
 {
     if (blad_przemianowania != 0) {
@@ -50,6 +42,10 @@ extern "C" int renameat2(int z, const char* stara, int do_, const char* nowa, un
         return -1;
     }
     return static_cast<int>(::syscall(SYS_renameat2, z, stara, do_, nowa, flagi));
+}
+extern "C" int rename(const char* stara, const char* nowa) noexcept
+{
+    return renameat2(AT_FDCWD, stara, AT_FDCWD, nowa, 0);
 }
 
 // Writes to the file with this inode fail with ENOSPC past this offset, as on
