@@ -18,6 +18,8 @@
 #include <fcntl.h>
 #include <initializer_list>
 #include <random>
+#include <string>
+#include <unistd.h>
 #include <unordered_map>
 #include <vector>
 
@@ -112,6 +114,17 @@ void Wiersz(const char* nazwa, std::initializer_list<Czesc> czesci)
     std::fflush(stdout);
 }
 
+// Save's writes of the file's bytes in blocks of `blok`, synced as Save syncs.
+double Czas_blokow(const std::string& plik, std::size_t blok, int proby)
+{
+    return Zmierz(proby, [&] {
+        const Deskryptor fd(::open("bloki.tmp", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        for (std::size_t od = 0; od < plik.size(); od += blok)
+            Zapisz_wszystko(fd.Numer(), std::string_view(plik).substr(od, blok));
+        ::fsync(fd.Numer());
+    });
+}
+
 template <class Sortowanie> double Czas_sortowania(TKlasaAplikacji& app, int proby, Sortowanie sortuj)
 {
     std::vector<double> czasy;
@@ -140,6 +153,11 @@ int Zmierz_urzadzenia(long obiekty, int proby)
     Wiersz("identifier index",
         { { "Open", otwarcie, Czas_indeksu<Indeks_identyfikatorow>(praca, proby),
             Czas_indeksu<Mapa_standardowa>(praca, proby) } });
+
+    const std::string plik = Czytaj_plik("proba1.txt");
+    Wiersz("output block of a mebibyte",
+        { { "Save", zapis, Czas_blokow(plik, 1 << 20, proby), Czas_blokow(plik, BUFSIZ, proby) } });
+    ::unlink("bloki.tmp");
 
     // Save's writing of the objects, with and without the prefetch, to a
     // sink that costs nothing.

@@ -26,27 +26,7 @@ template <class T> bool Jest_klasy(const PDC_Obiekt* obiekt)
 // object's identifier after the class name.
 template <class T> class Format_PDC_obiektow : public Format_obiektow {
 public:
-    Strumien_wyjsciowy& Zapisz_definicje(Strumien_wyjsciowy& s) override
-    {
-        Zapisz_znacznik(s, "Definicja_obiektu");
-        this->Zapisz_nazwe_klasy(s);
-        Zapisz_identyfikator(s);
-        this->Zapisz_pola(s);
-        this->Zapisz_powiazania(s);
-        Zapisz_znacznik(s, "\\Definicja_obiektu");
-        return s;
-    }
-
-    Strumien_wejsciowy& Czytaj_definicje(Strumien_wejsciowy& s, Tablica_obiektow* tablica) override
-    {
-        Czytaj_znacznik(s, "Definicja_obiektu");
-        Czytaj_nazwe_klasy(s);
-        Czytaj_identyfikator(s, tablica);
-        this->Czytaj_pola(s);
-        this->Czytaj_powiazania(s, tablica);
-        Czytaj_znacznik(s, "\\Definicja_obiektu");
-        return s;
-    }
+    using Format_obiektow::Format_obiektow;
 
     // An object of another class binds nothing, so nothing is written into it.
     void Ustaw_obiekt(void* o) override
@@ -55,7 +35,8 @@ public:
         obiekt = pdc != nullptr && Jest_klasy<T>(pdc) ? static_cast<T*>(pdc) : nullptr;
     }
 
-    void Zapisz_identyfikator(Strumien_wyjsciowy& s)
+protected:
+    void Zapisz_identyfikator(Strumien_wyjsciowy& s) override
     {
         Zapisz_klucz(s, "Obiekt_ID");
         Zapisz_liczbe(s, "id", obiekt ? obiekt->Podaj_identyfikator() : -1);
@@ -63,7 +44,7 @@ public:
 
     // The stored identifier is taken unless it is -1 (no object) or another
     // object of this read holds it, so every loaded object stays distinct.
-    void Czytaj_identyfikator(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
+    void Czytaj_identyfikator(Strumien_wejsciowy& s, Tablica_obiektow* tablica) override
     {
         if (!Czytaj_klucz(s, "Obiekt_ID"))
             return;
@@ -72,6 +53,5 @@ public:
             tablica->Zmien_identyfikator(obiekt, id);
     }
 
-protected:
     T* obiekt = nullptr;
 };

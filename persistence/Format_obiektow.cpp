@@ -99,15 +99,9 @@ void Format_obiektow::Czytaj_znacznik(Strumien_wejsciowy& s, std::string_view kl
     s.Pobierz();
 }
 
-void Format_obiektow::Czytaj_nazwe_klasy(Strumien_wejsciowy& s)
-{
-    // The format was chosen by the class code; the name read changes nothing.
-    Czytaj_klucz(s, "Nazwa_klasy");
-    Pobierz_wartosc(s);
-}
-
 void Format_obiektow::Czytaj_liczbe_pola(Strumien_wejsciowy& s, std::int32_t& cel)
 {
+    s.Pobierz();
     if (s.Zly())
         return;
     while (Bialy(s.Podejrzyj()))
@@ -129,7 +123,8 @@ void Format_obiektow::Czytaj_liczbe_pola(Strumien_wejsciowy& s, std::int32_t& ce
 Strumien_wyjsciowy& Format_obiektow::Zapisz_definicje(Strumien_wyjsciowy& s)
 {
     Zapisz_znacznik(s, "Definicja_obiektu");
-    Zapisz_nazwe_klasy(s);
+    Zapisz_klucz_wartosc(s, "Nazwa_klasy", nazwa_klasy);
+    Zapisz_identyfikator(s);
     Zapisz_pola(s);
     Zapisz_powiazania(s);
     Zapisz_znacznik(s, "\\Definicja_obiektu");
@@ -139,7 +134,10 @@ Strumien_wyjsciowy& Format_obiektow::Zapisz_definicje(Strumien_wyjsciowy& s)
 Strumien_wejsciowy& Format_obiektow::Czytaj_definicje(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
 {
     Czytaj_znacznik(s, "Definicja_obiektu");
-    Czytaj_nazwe_klasy(s);
+    // The format was chosen by the class code; the name read changes nothing.
+    Czytaj_klucz(s, "Nazwa_klasy");
+    Pobierz_wartosc(s);
+    Czytaj_identyfikator(s, tablica);
     Czytaj_pola(s);
     Czytaj_powiazania(s, tablica);
     Czytaj_znacznik(s, "\\Definicja_obiektu");

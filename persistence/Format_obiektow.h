@@ -25,23 +25,22 @@ class Tablica_obiektow;
 // The longest key or value a reader takes, in bytes.
 inline constexpr std::size_t najdluzszy_token = 79;
 
-// Base of every format: the outline of a definition, and the token operations
-// through which every byte of the file is written and read.
+// Base of every format: the outline of a definition (its markers, the class
+// name, then the hooks), and the token operations through which every byte
+// of the file is written and read.
 class Format_obiektow {
 public:
-    Format_obiektow() = default;
+    explicit Format_obiektow(std::string_view nazwa_klasy = {})
+        : nazwa_klasy(nazwa_klasy)
+    {
+    }
     virtual ~Format_obiektow() = default;
 
     Format_obiektow(const Format_obiektow&) = delete;
     Format_obiektow& operator=(const Format_obiektow&) = delete;
 
-    virtual Strumien_wyjsciowy& Zapisz_definicje(Strumien_wyjsciowy& s);
-    virtual Strumien_wyjsciowy& Zapisz_powiazania(Strumien_wyjsciowy& s) { return s; }
-    virtual Strumien_wyjsciowy& Zapisz_nazwe_klasy(Strumien_wyjsciowy& s) { return s; }
-    virtual Strumien_wyjsciowy& Zapisz_pola(Strumien_wyjsciowy& s) { return s; }
-    virtual Strumien_wejsciowy& Czytaj_definicje(Strumien_wejsciowy& s, Tablica_obiektow* tablica);
-    virtual Strumien_wejsciowy& Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow*) { return s; }
-    virtual Strumien_wejsciowy& Czytaj_pola(Strumien_wejsciowy& s) { return s; }
+    Strumien_wyjsciowy& Zapisz_definicje(Strumien_wyjsciowy& s);
+    Strumien_wejsciowy& Czytaj_definicje(Strumien_wejsciowy& s, Tablica_obiektow* tablica);
     // Object formats take a PDC_Obiekt*, the table format a Tablica_obiektow*.
     virtual void Ustaw_obiekt(void*) { }
 
@@ -71,18 +70,33 @@ public:
     std::int32_t Czytaj_liczbe(Strumien_wejsciowy& s, std::string_view klucz);
 
 protected:
+    virtual void Zapisz_identyfikator(Strumien_wyjsciowy&) { }
+    virtual void Zapisz_pola(Strumien_wyjsciowy&) { }
+    virtual void Zapisz_powiazania(Strumien_wyjsciowy&) { }
+    virtual void Czytaj_identyfikator(Strumien_wejsciowy&, Tablica_obiektow*) { }
+    virtual void Czytaj_pola(Strumien_wejsciowy&) { }
+    virtual void Czytaj_powiazania(Strumien_wejsciowy&, Tablica_obiektow*) { }
+
     void Zapisz_znacznik(Strumien_wyjsciowy& s, std::string_view klucz)
     {
         Zapisz_klucz(s, klucz);
         s.Koniec_linii();
     }
     void Czytaj_znacznik(Strumien_wejsciowy& s, std::string_view klucz);
-    void Czytaj_nazwe_klasy(Strumien_wejsciowy& s);
     // The value as Czytaj_wartosc reads it, without copying it out.
     std::string_view Pobierz_wartosc(Strumien_wejsciowy& s);
-    // A field block's number and its line end. A text that is no number leaves
-    // the target unchanged and reading resumes at the next line.
+    // A field block of one number: "<", the number, the line end. A text that
+    // is no number leaves the target unchanged and reading resumes at the next line.
+    void Zapisz_liczbe_pola(Strumien_wyjsciowy& s, std::int32_t liczba)
+    {
+        s.Znak('<');
+        s.Liczba(liczba);
+        s.Koniec_linii();
+    }
     void Czytaj_liczbe_pola(Strumien_wejsciowy& s, std::int32_t& cel);
+
+private:
+    std::string_view nazwa_klasy;
 };
 
 // The leading-integer rule: white space, an optional sign, digits; no digits

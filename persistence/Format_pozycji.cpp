@@ -19,21 +19,12 @@ TWypozyczenie* Rozwiaz_wypozyczenie(Tablica_obiektow* tablica, std::int32_t id)
 }
 } // namespace
 
-Strumien_wyjsciowy& Format_pozycji::Zapisz_nazwe_klasy(Strumien_wyjsciowy& s)
+void Format_pozycji::Zapisz_pola(Strumien_wyjsciowy& s)
 {
-    Zapisz_klucz_wartosc(s, "Nazwa_klasy", "TPozycja");
-    return s;
+    Zapisz_liczbe_pola(s, obiekt ? obiekt->Podaj_numer() : 0);
 }
 
-Strumien_wyjsciowy& Format_pozycji::Zapisz_pola(Strumien_wyjsciowy& s)
-{
-    s.Znak('<');
-    s.Liczba(obiekt ? obiekt->Podaj_numer() : 0);
-    s.Koniec_linii();
-    return s;
-}
-
-Strumien_wyjsciowy& Format_pozycji::Zapisz_powiazania(Strumien_wyjsciowy& s)
+void Format_pozycji::Zapisz_powiazania(Strumien_wyjsciowy& s)
 {
     const TTytul* tytul = obiekt ? obiekt->Podaj_tytul() : nullptr;
     const TWypozyczenie* wypozyczenie = obiekt ? obiekt->Podaj_wypozyczenie() : nullptr;
@@ -41,20 +32,17 @@ Strumien_wyjsciowy& Format_pozycji::Zapisz_powiazania(Strumien_wyjsciowy& s)
     Zapisz_liczbe(s, "id", tytul ? tytul->Podaj_identyfikator() : -1);
     Zapisz_klucz(s, "TWypozyczenie");
     Zapisz_liczbe(s, "id", wypozyczenie ? wypozyczenie->Podaj_identyfikator() : -1);
-    return s;
 }
 
-Strumien_wejsciowy& Format_pozycji::Czytaj_pola(Strumien_wejsciowy& s)
+void Format_pozycji::Czytaj_pola(Strumien_wejsciowy& s)
 {
-    s.Pobierz();
     std::int32_t numer = obiekt ? obiekt->Podaj_numer() : 0;
     Czytaj_liczbe_pola(s, numer);
     if (obiekt != nullptr)
         obiekt->Ustaw_numer(numer);
-    return s;
 }
 
-Strumien_wejsciowy& Format_pozycji::Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
+void Format_pozycji::Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow* tablica)
 {
     if (Czytaj_klucz(s, "TTytul")) {
         const std::int32_t id = Czytaj_liczbe(s, "id");
@@ -66,5 +54,4 @@ Strumien_wejsciowy& Format_pozycji::Czytaj_powiazania(Strumien_wejsciowy& s, Tab
         if (obiekt != nullptr)
             obiekt->Ustaw_wypozyczenie(wypozyczenie);
     }
-    return s;
 }

@@ -19,16 +19,10 @@ template <void (TTytul::*ustaw)(std::string_view)> void Czytaj_pole(Strumien_wej
 }
 } // namespace
 
-Strumien_wyjsciowy& Format_tytulu::Zapisz_nazwe_klasy(Strumien_wyjsciowy& s)
-{
-    Zapisz_klucz_wartosc(s, "Nazwa_klasy", "TTytul");
-    return s;
-}
-
-Strumien_wyjsciowy& Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
+void Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
 {
     if (obiekt == nullptr)
-        return s;
+        return;
     s.Znak('<');
     s.Tekst(obiekt->Podaj_nazwe());
     s.Koniec_linii();
@@ -36,14 +30,12 @@ Strumien_wyjsciowy& Format_tytulu::Zapisz_pola(Strumien_wyjsciowy& s)
     s.Koniec_linii();
     s.Tekst(obiekt->Podaj_ISBN());
     s.Koniec_linii();
-    return s;
 }
 
-Strumien_wejsciowy& Format_tytulu::Czytaj_pola(Strumien_wejsciowy& s)
+void Format_tytulu::Czytaj_pola(Strumien_wejsciowy& s)
 {
     s.Pobierz();
     Czytaj_pole<&TTytul::Ustaw_nazwe>(s, obiekt);
     Czytaj_pole<&TTytul::Ustaw_autora>(s, obiekt);
     Czytaj_pole<&TTytul::Ustaw_ISBN>(s, obiekt);
-    return s;
 }

@@ -11,13 +11,15 @@
 // Reading it has the class map's factory create each stored object.
 class Format_tablicy_obiektow : public Format_obiektow {
 public:
-    Strumien_wyjsciowy& Zapisz_definicje(Strumien_wyjsciowy& s) override;
-    Strumien_wyjsciowy& Zapisz_nazwe_klasy(Strumien_wyjsciowy& s) override;
-    Strumien_wejsciowy& Czytaj_definicje(Strumien_wejsciowy& s, Tablica_obiektow* tablica) override;
+    Format_tablicy_obiektow()
+        : Format_obiektow("Tablica_obiektow")
+    {
+    }
     void Ustaw_obiekt(void* o) override { obiekt = static_cast<Tablica_obiektow*>(o); }
 
-    void Zapisz_wpisy(Strumien_wyjsciowy& s);
-    void Czytaj_wpisy(Strumien_wejsciowy& s, Tablica_obiektow* tablica);
+protected:
+    void Zapisz_pola(Strumien_wyjsciowy& s) override;
+    void Czytaj_pola(Strumien_wejsciowy& s) override;
 
 private:
     Tablica_obiektow* obiekt = nullptr;
@@ -27,24 +29,39 @@ private:
 // entries of their own, attached to it by the factory.
 class Format_kolekcji : public Format_PDC_obiektow<PDC_Obiekt> {
 public:
-    Strumien_wyjsciowy& Zapisz_nazwe_klasy(Strumien_wyjsciowy& s) override;
-    Strumien_wyjsciowy& Zapisz_pola(Strumien_wyjsciowy& s) override;
-    Strumien_wejsciowy& Czytaj_pola(Strumien_wejsciowy& s) override;
+    Format_kolekcji()
+        : Format_PDC_obiektow("TKol1")
+    {
+    }
+
+protected:
+    void Zapisz_pola(Strumien_wyjsciowy& s) override;
+    void Czytaj_pola(Strumien_wejsciowy& s) override;
 };
 
 class Format_tytulu : public Format_PDC_obiektow<TTytul> {
 public:
-    Strumien_wyjsciowy& Zapisz_nazwe_klasy(Strumien_wyjsciowy& s) override;
-    Strumien_wyjsciowy& Zapisz_pola(Strumien_wyjsciowy& s) override;
-    Strumien_wejsciowy& Czytaj_pola(Strumien_wejsciowy& s) override;
+    Format_tytulu()
+        : Format_PDC_obiektow("TTytul")
+    {
+    }
+
+protected:
+    void Zapisz_pola(Strumien_wyjsciowy& s) override;
+    void Czytaj_pola(Strumien_wejsciowy& s) override;
 };
 
 // A copy: its number, then references to its title and its loan.
 class Format_pozycji : public Format_PDC_obiektow<TPozycja> {
 public:
-    Strumien_wyjsciowy& Zapisz_nazwe_klasy(Strumien_wyjsciowy& s) override;
-    Strumien_wyjsciowy& Zapisz_pola(Strumien_wyjsciowy& s) override;
-    Strumien_wyjsciowy& Zapisz_powiazania(Strumien_wyjsciowy& s) override;
-    Strumien_wejsciowy& Czytaj_pola(Strumien_wejsciowy& s) override;
-    Strumien_wejsciowy& Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow* tablica) override;
+    Format_pozycji()
+        : Format_PDC_obiektow("TPozycja")
+    {
+    }
+
+protected:
+    void Zapisz_pola(Strumien_wyjsciowy& s) override;
+    void Zapisz_powiazania(Strumien_wyjsciowy& s) override;
+    void Czytaj_pola(Strumien_wejsciowy& s) override;
+    void Czytaj_powiazania(Strumien_wejsciowy& s, Tablica_obiektow* tablica) override;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/Indeks_identyfikatorow.h"
 
-#include <algorithm>
 #include <random>
 
 namespace {
@@ -94,22 +93,4 @@ void Indeks_identyfikatorow::Przebuduj(std::size_t rozmiar)
         nowe[Miejsce(skrot, k, rozmiar)] = slot;
     }
     sloty.swap(nowe);
-}
-
-Indeks_identyfikatorow::Dlugosci Indeks_identyfikatorow::Dlugosci_szukania() const
-{
-    Dlugosci d;
-    for (std::size_t i = 0; i < sloty.size(); ++i) {
-        const Slot& s = sloty[i];
-        if (s.kod_klasy == pusty)
-            continue;
-        const std::uint64_t skrot = Skrot(s.id);
-        std::size_t dlugosc = 1;
-        while (Miejsce(skrot, dlugosc - 1, sloty.size()) != i)
-            ++dlugosc;
-        d.najdluzsza = std::max(d.najdluzsza, dlugosc);
-        d.suma += dlugosc;
-        ++d.wpisy;
-    }
-    return d;
 }

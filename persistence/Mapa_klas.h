@@ -19,6 +19,9 @@ public:
     virtual std::int32_t Kod_tablicy() const { return 0; }
     virtual void Utworz_obiekt(std::int32_t /*id*/, std::int32_t /*kod_klasy*/, Tablica_obiektow* /*tablica*/) { }
 
+    // The object is written soon: a hint for what its writing will reach.
+    virtual void Zapowiedz_zapis(const PDC_Obiekt*) const { }
+
     Format_obiektow* Format(std::int32_t kod_klasy) const { return formaty.Element(kod_klasy); }
     Format_obiektow* Format_tablicy() const { return Format(Kod_tablicy()); }
 

@@ -2,52 +2,28 @@
 #include "persistence/Strumien_wejsciowy.h"
 
 #include <algorithm>
-#include <cstring>
-
-char* Scal_konce_linii(const char* od, const char* koniec, char* cel)
-{
-    // Whole runs between CRs move at once.
-    while (const void* cr = std::memchr(od, '\r', static_cast<std::size_t>(koniec - od))) {
-        const char* znak = static_cast<const char*>(cr);
-        const bool crlf = znak + 1 < koniec && znak[1] == '\n';
-        const std::size_t dlugosc = static_cast<std::size_t>(znak - od) + (crlf ? 0 : 1);
-        if (cel != od)
-            std::memmove(cel, od, dlugosc);
-        cel += dlugosc;
-        od = znak + 1; // after a CR LF, the LF starts the next run
-    }
-    const std::size_t reszta = static_cast<std::size_t>(koniec - od);
-    if (cel != od)
-        std::memmove(cel, od, reszta);
-    return cel + reszta;
-}
 
 Strumien_wejsciowy::Strumien_wejsciowy(std::string bajty)
     : dane(std::move(bajty))
 {
-    char* poczatek = dane.data();
-    dane.resize(static_cast<std::size_t>(Scal_konce_linii(poczatek, poczatek + dane.size(), poczatek) - poczatek));
+    std::size_t cel = 0;
+    for (std::size_t i = 0; i < dane.size(); ++i)
+        if (dane[i] != '\r' || i + 1 == dane.size() || dane[i + 1] != '\n')
+            dane[cel++] = dane[i];
+    dane.resize(cel);
 }
 
 std::string_view Strumien_wejsciowy::Pobierz_do(char ogranicznik, std::size_t najwiecej)
 {
-    // Spans are short (a key, a value, a field): a plain loop beats memchr.
-    const std::size_t dostepne = std::min(najwiecej, dane.size() - poz);
     const char* start = dane.data() + poz;
-    std::size_t n = 0;
-    while (n < dostepne && start[n] != ogranicznik)
-        ++n;
+    const std::size_t n = static_cast<std::size_t>(
+        std::find(start, start + std::min(najwiecej, dane.size() - poz), ogranicznik) - start);
     poz += n;
     return { start, n };
 }
 
 void Strumien_wejsciowy::Pomin_linie()
 {
-    // Mostly the cursor stands on the newline already (a field just read).
-    if (poz < dane.size() && dane[poz] == '\n') {
-        ++poz;
-        return;
-    }
-    const void* nl = std::memchr(dane.data() + poz, '\n', dane.size() - poz);
-    poz = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - dane.data()) + 1 : dane.size();
+    const std::size_t nl = dane.find('\n', poz);
+    poz = nl == std::string::npos ? dane.size() : nl + 1;
 }

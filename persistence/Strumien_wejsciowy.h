@@ -7,12 +7,9 @@
 #include <string>
 #include <string_view>
 
-// Copies [od, koniec) to cel turning each CR LF into one LF; cel may be od
-// itself. A CR at the very end is copied as it is. Returns the new end.
-char* Scal_konce_linii(const char* od, const char* koniec, char* cel);
-
 // The input side of the object file: the whole file in memory, read from a
-// cursor that can go back exactly. CR LF reads as one newline, as LF does.
+// cursor that can go back exactly. CR LF reads as one newline, as LF does; a
+// CR alone stays.
 // Reading past the end fails the stream and every read after it.
 class Strumien_wejsciowy {
 public:

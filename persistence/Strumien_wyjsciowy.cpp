@@ -7,8 +7,9 @@
 #include <charconv>
 
 namespace {
+// bench/README.md, row "output block of a mebibyte".
 constexpr std::size_t rozmiar_bloku = 1 << 20;
-}
+} // namespace
 
 void Strumien_wyjsciowy::Liczba(std::int32_t liczba)
 {

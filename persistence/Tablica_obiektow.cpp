@@ -3,7 +3,7 @@
 
 #include "domain/PDC_Obiekt.h"
 #include "persistence/Deskryptor.h"
-#include "persistence/Format_PDC_obiektow.h"
+#include "persistence/Format_obiektow.h"
 #include "persistence/Mapa_klas.h"
 #include "persistence/Strumien_wejsciowy.h"
 #include "persistence/Strumien_wyjsciowy.h"
@@ -69,15 +69,12 @@ Strumien_wyjsciowy& Tablica_obiektow::Zapisz_tablice(Strumien_wyjsciowy& s)
 
 Strumien_wyjsciowy& Tablica_obiektow::Zapisz_obiekty(Strumien_wyjsciowy& s)
 {
-    // A copy names its title's identifier, far from it in memory: asking a few
-    // copies ahead hides the wait (bench/README.md, row "prefetch of a copy's title while saving").
+    // The map is told of each object a few ahead, so that what its writing
+    // reaches far away in memory is on its way by then.
     constexpr std::int32_t naprzod = 8;
     for (std::int32_t i = 0; i < licznik; ++i) {
-        if (i + naprzod < licznik) {
-            const PDC_Obiekt* dalej = obiekty[static_cast<std::size_t>(i + naprzod)];
-            if (dalej != nullptr && Jest_klasy<TPozycja>(dalej))
-                __builtin_prefetch(static_cast<const TPozycja*>(dalej)->Podaj_tytul());
-        }
+        if (const PDC_Obiekt* dalej = mapa && i + naprzod < licznik ? Obiekt(i + naprzod) : nullptr)
+            mapa->Zapowiedz_zapis(dalej);
         if (PDC_Obiekt* obiekt = Obiekt(i))
             obiekt->Zapisz(s, this);
     }
@@ -115,8 +112,6 @@ int Tablica_obiektow::Czytaj_z_pliku(const char* nazwa)
     std::optional<std::string> tresc = Wczytaj_plik(nazwa);
     if (!tresc)
         return 0;
-    // A stored object takes 130 bytes and more, its entry included.
-    Zarezerwuj(tresc->size() / 128);
     Strumien_wejsciowy s(std::move(*tresc));
     Czytaj_tablice(s);
     Czytaj_obiekty(s);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <map>
 #include <random>
@@ -54,13 +55,39 @@ TEST(Indeks, AgreesWithAMapForEveryPatternOfIdentifiers)
 // Identifiers chosen against a fixed hash (or against the low bits, or a
 // prime number of buckets) must not pile up: every lookup stays a few
 // probes, counted rather than timed.
+} // namespace
+
+// The longest probe sequence of any slot and their total: what keeps every
+// lookup short.
+struct Dlugosci_szukania {
+    std::size_t najdluzsza = 0, suma = 0, wpisy = 0;
+    explicit Dlugosci_szukania(const Indeks_identyfikatorow& indeks)
+    {
+        const auto& sloty = indeks.sloty;
+        for (std::size_t i = 0; i < sloty.size(); ++i) {
+            if (sloty[i].kod_klasy == Indeks_identyfikatorow::pusty)
+                continue;
+            std::size_t dlugosc = 1;
+            while (
+                Indeks_identyfikatorow::Miejsce(Indeks_identyfikatorow::Skrot(sloty[i].id), dlugosc - 1, sloty.size())
+                != i)
+                ++dlugosc;
+            najdluzsza = std::max(najdluzsza, dlugosc);
+            suma += dlugosc;
+            ++wpisy;
+        }
+    }
+};
+
+namespace {
+
 TEST(Indeks, LookupsStayShortForIdentifiersChosenAgainstAnyFixedHash)
 {
     for (const auto& wzorzec : wrogie_identyfikatory::wzorce) {
         Indeks_identyfikatorow indeks;
         for (const std::int32_t id : wzorzec.utworz(131072u))
             ASSERT_TRUE(indeks.Wpisz(id, { Wskaznik(1), 3 })) << wzorzec.nazwa << " " << id;
-        const Indeks_identyfikatorow::Dlugosci d = indeks.Dlugosci_szukania();
+        const Dlugosci_szukania d(indeks);
         ASSERT_EQ(d.wpisy, 131072u) << wzorzec.nazwa;
         EXPECT_LE(static_cast<double>(d.suma) / static_cast<double>(d.wpisy), 3.0) << wzorzec.nazwa;
         EXPECT_LE(d.najdluzsza, 64u) << wzorzec.nazwa;

@@ -108,7 +108,7 @@ TEST_F(Tokeny, NumbersFollowTheLeadingIntegerRuleAndSaturate)
     };
     for (const Liczba& l : liczby) {
         EXPECT_EQ(Liczba_z_poczatku(l.tekst), l.z_poczatku) << l.tekst;
-        Strumien_wejsciowy s(std::string(l.tekst) + "\n42\n");
+        Strumien_wejsciowy s("<" + std::string(l.tekst) + "\n<42\n");
         std::int32_t pole = 99, nastepne = 0;
         Format_pol().Czytaj_liczbe_pola(s, pole);
         Format_pol().Czytaj_liczbe_pola(s, nastepne);
