@@ -50,9 +50,9 @@ sigset_t Zbior(const std::vector<std::pair<int, struct sigaction>>& sygnaly)
 
 } // namespace
 
-Obsluga_sygnalow::Obsluga_sygnalow(const std::vector<int>& sygnaly, void (*obsluga)(int))
+Obsluga_sygnalow::Obsluga_sygnalow()
 {
-    for (const int numer : sygnaly) {
+    for (const int numer : Konczace()) {
         struct sigaction poprzednia { };
         if (::sigaction(numer, nullptr, &poprzednia) == 0 && poprzednia.sa_handler != SIG_IGN)
             poprzednie.emplace_back(numer, poprzednia);
@@ -60,7 +60,7 @@ Obsluga_sygnalow::Obsluga_sygnalow(const std::vector<int>& sygnaly, void (*obslu
     // The handler holds the others while it runs: one delivered meanwhile
     // would otherwise run first, nested in it.
     struct sigaction nowa { };
-    nowa.sa_handler = obsluga;
+    nowa.sa_handler = Zapamietaj;
     nowa.sa_flags = SA_RESTART;
     nowa.sa_mask = Zbior(poprzednie);
     const Zmiana_obslugi zmiana(nowa.sa_mask);
@@ -79,12 +79,7 @@ Obsluga_sygnalow::~Obsluga_sygnalow()
         ::raise(numer);
 }
 
-Obsluga_sygnalow Wstrzymane()
+void Bez_sygnalu_limitu()
 {
-    return Obsluga_sygnalow(Konczace(), Zapamietaj);
-}
-
-Obsluga_sygnalow Bez_sygnalu_limitu()
-{
-    return Obsluga_sygnalow({ SIGXFSZ }, SIG_IGN);
+    [[maybe_unused]] static const auto poprzednia = std::signal(SIGXFSZ, SIG_IGN);
 }

@@ -102,7 +102,7 @@ Zastapienie Zastap(const std::string& cel, const struct stat* stary, const Tresc
 
 bool Zapisz_bezpiecznie(const char* nazwa, const Tresc_pliku& tresc, bool* kopia_zapasowa)
 {
-    const Obsluga_sygnalow bez_sygnalu_limitu = Bez_sygnalu_limitu();
+    Bez_sygnalu_limitu();
     const std::string cel = Rozwiaz_dowiazania(nazwa ? nazwa : "");
     struct stat st { };
     bool istnieje = false;

@@ -264,7 +264,7 @@ bool Zapisz_w_miejscu(const std::string& cel, std::string_view nowe, bool* kopia
     Nadpisanie nadpisanie(cel, fd, *stare);
     if (!nadpisanie.Przygotuj(nowe, z_kopia))
         return false;
-    const Obsluga_sygnalow wstrzymane = Wstrzymane();
+    const Obsluga_sygnalow wstrzymane;
     if (nadpisanie.Zapisz(nowe)) {
         if (kopia_zapasowa != nullptr)
             *kopia_zapasowa = false;
