@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Okno_listy.h"
 
+#include "domain/TTytul.h"
 #include "toolkit/Kursor_zajetosci.h"
-#include "toolkit/Siatka_tekstow.h"
 
 #include <QItemSelectionModel>
 
@@ -45,4 +45,11 @@ void Okno_listy::Przygotuj_siatke(Siatka_tekstow& siatka, const QString& nazwa, 
     siatka.Ustaw_ColCount(kolumny);
     // Typing finds a title's name, or a copy's number.
     siatka.Ustaw_kolumne_wyszukiwania(1);
+}
+
+std::string Okno_listy::Pole_tytulu(const TTytul* tytul, int pole)
+{
+    if (tytul == nullptr)
+        return {};
+    return pole == 0 ? tytul->Podaj_nazwe() : pole == 1 ? tytul->Podaj_autora() : tytul->Podaj_ISBN();
 }

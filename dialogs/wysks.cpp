@@ -4,8 +4,6 @@
 #include "dialogs/ui_wysks.h"
 #include "domain/Porownania.h"
 #include "domain/TKlasaAplikacji.h"
-#include "domain/TTytul.h"
-#include "toolkit/Siatka_tekstow.h"
 
 #include <string>
 
@@ -28,18 +26,11 @@ void TOKWysKsiazkiDlg::Wypelnij()
     if (pozycje == nullptr)
         return;
     pozycje->Sortuj(Porownaj_pozycje);
-    ui->StringGrid1->Pokaz({ QStringLiteral("L.p."), QStringLiteral("Numer"), QStringLiteral("Tytuł"),
-                               QStringLiteral("Autor"), QStringLiteral("ISBN") },
-        pozycje->Podaj_liczbe(), [pozycje = pozycje](int kolumna, std::int32_t p) -> std::string {
-            const TPozycja* pozycja = pozycje->Element(p);
-            if (pozycja == nullptr)
-                return {};
-            if (kolumna == 1)
-                return std::to_string(pozycja->Podaj_numer());
-            // A copy whose title did not resolve on Open shows empty title cells.
-            const TTytul* tytul = pozycja->Podaj_tytul();
-            if (tytul == nullptr)
-                return {};
-            return kolumna == 2 ? tytul->Podaj_nazwe() : kolumna == 3 ? tytul->Podaj_autora() : tytul->Podaj_ISBN();
+    // A copy whose title did not resolve on Open shows empty title cells.
+    Pokaz_elementy({ QStringLiteral("L.p."), QStringLiteral("Numer"), QStringLiteral("Tytuł"), QStringLiteral("Autor"),
+                       QStringLiteral("ISBN") },
+        pozycje, [](const TPozycja& pozycja, int kolumna) {
+            return kolumna == 1 ? std::to_string(pozycja.Podaj_numer())
+                                : Pole_tytulu(pozycja.Podaj_tytul(), kolumna - 2);
         });
 }

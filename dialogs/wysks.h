@@ -21,9 +21,9 @@ public:
 
     void Wypelnij() override;
 
-    TKol4<TPozycja>* pozycje = nullptr;
-
 private:
+    // The collection shown, set afresh at every showing.
+    TKol4<TPozycja>* pozycje = nullptr;
     std::unique_ptr<Ui::TOKWysKsiazkiDlg> ui;
 };
 

@@ -32,13 +32,7 @@ void TOKWystytulyDlg::Wypelnij()
     // The order of Sortuj with Porownaj_tytuly (bench/README.md, row "keyed
     // sort of the titles list").
     tytuly->Sortuj_wedlug_klucza(Klucz_tytulu);
-    Siatka_tekstow& siatka = *ui->StringGrid1;
-    siatka.Pokaz({ QStringLiteral("L.p."), QStringLiteral("Tytuł"), QStringLiteral("Autor"), QStringLiteral("ISBN") },
-        tytuly->Podaj_liczbe(), [tytuly = tytuly](int kolumna, std::int32_t p) -> std::string {
-            const TTytul* tytul = tytuly->Element(p);
-            if (tytul == nullptr)
-                return {};
-            return kolumna == 1 ? tytul->Podaj_nazwe() : kolumna == 2 ? tytul->Podaj_autora() : tytul->Podaj_ISBN();
-        });
-    siatka.setVisible(true);
+    Pokaz_elementy({ QStringLiteral("L.p."), QStringLiteral("Tytuł"), QStringLiteral("Autor"), QStringLiteral("ISBN") },
+        tytuly, [](const TTytul& tytul, int kolumna) { return Pole_tytulu(&tytul, kolumna - 1); });
+    ui->StringGrid1->setVisible(true);
 }

@@ -21,9 +21,9 @@ public:
 
     void Wypelnij() override;
 
-    TKol4<TTytul>* tytuly = nullptr;
-
 private:
+    // The collection shown, set afresh at every showing.
+    TKol4<TTytul>* tytuly = nullptr;
     std::unique_ptr<Ui::TOKWystytulyDlg> ui;
 };
 

@@ -51,8 +51,6 @@ public:
     void Ustaw_kolumne_wyszukiwania(int kolumna) { kolumna_wyszukiwania = kolumna; }
     // The whole text of a cell that its column clips, or nothing.
     QString Tekst_przyciety(const QModelIndex& indeks) const;
-    // The rows that Copy takes, tab-separated, each ended by a line end.
-    QString Tekst_do_skopiowania() const;
 
     void keyboardSearch(const QString& tekst) override;
 
@@ -68,6 +66,9 @@ protected:
     void initViewItemOption(QStyleOptionViewItem* opcja) const override;
 
 private:
+    // The rows that Copy takes, tab-separated, each ended by a line end.
+    QString Tekst_do_skopiowania() const;
+
     Model_siatki* model_siatki;
     int kolumna_wyszukiwania = -1;
     QString szukany;
