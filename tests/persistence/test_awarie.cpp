@@ -11,7 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iterator>
-#include <random>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -36,31 +36,6 @@ protected:
         return nowy;
     }
 
-    // How long one Save takes here, in microseconds, to spread the kills
-    // over it and past it: a forked child saves slower, its pages copied as
-    // it writes them.
-    long Czas_zapisu()
-    {
-        const auto start = std::chrono::steady_clock::now();
-        app.Zachowaj();
-        return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
-    }
-
-    // Writes the old file, starts a Save over it in a child and sends it
-    // the signals `po_us` microseconds after the Save began; the child's wait
-    // status, or -1 when no child could be started.
-    int Przerwij_zapis(long po_us, const std::vector<int>& sygnaly)
-    {
-        Zapisz_bajty("proba1.txt", stary);
-        const pid_t dziecko = Rozpocznij_w_dziecku([&] { app.Zachowaj(); });
-        if (dziecko <= 0)
-            return -1;
-        std::this_thread::sleep_for(std::chrono::microseconds(po_us));
-        for (const int sygnal : sygnaly)
-            ::kill(dziecko, sygnal);
-        return Zaczekaj(dziecko);
-    }
-
     const std::string stary = "<Definicja_obiektu>\r\nstary plik\r\n";
 };
 
@@ -72,12 +47,24 @@ int Tymczasowe_w(const fs::path& katalog)
     return ile;
 }
 
+// Whether a signal waits to be taken by the process.
+bool Czeka_sygnal(pid_t proces)
+{
+    std::istringstream linie(Czytaj_bajty("/proc/" + std::to_string(proces) + "/status"));
+    for (std::string linia; std::getline(linie, linia);)
+        if ((linia.rfind("SigPnd:", 0) == 0 || linia.rfind("ShdPnd:", 0) == 0)
+            && std::stoull(linia.substr(7), nullptr, 16) != 0)
+            return true;
+    return false;
+}
+
 // Saves interrupted at random moments, over it and past it. SIGKILL over a
 // file replaced through a temporary one; every signal that ends a program
 // (logout, Ctrl+C, a closed terminal, a user signal, a timer) while a
 // hard-linked file is written in place, where it waits until the file is
-// whole and, of two, the first is acted on (the lower number goes first when
-// both are pending). Every name always holds the old or the new file.
+// whole and, of two sent one after the other, the first is acted on (the
+// higher number first, so that it is not merely the lowest). Every name
+// always holds the old or the new file.
 TEST_F(Awarie, InterruptedSavesLeaveTheOldOrTheNewFile)
 {
     struct Przerwanie {
@@ -85,39 +72,48 @@ TEST_F(Awarie, InterruptedSavesLeaveTheOldOrTheNewFile)
         bool w_miejscu;
         std::vector<std::vector<int>> sygnaly;
         unsigned ziarno;
-        long rozrzut; // the moments spread over this many Saves
+        double rozrzut; // the moments spread over this many Saves
     };
     const Przerwanie przerwania[] = {
-        { "kills", false, { { SIGKILL } }, 20261207, 3 },
+        { "kills", false, { { SIGKILL } }, 20261207, 1.5 },
         { "signals", true,
             { { SIGTERM }, { SIGINT }, { SIGHUP }, { SIGUSR1 }, { SIGUSR2 }, { SIGALRM }, { SIGPWR }, { SIGVTALRM },
-                { SIGRTMIN }, { SIGHUP, SIGTERM } },
-            20261208, 2 },
+                { SIGRTMIN }, { SIGTERM, SIGHUP } },
+            20261208, 1.5 },
     };
     const std::string nowy = Nowy_plik();
     for (const Przerwanie& p : przerwania) {
-        Zapisz_bajty("proba1.txt", stary);
         fs::remove("druga_nazwa.txt");
+        Zapisz_bajty("proba1.txt", stary);
         if (p.w_miejscu)
             fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
-        const long trwanie = Czas_zapisu();
-        ASSERT_EQ(Czytaj_bajty("proba1.txt"), nowy);
-        std::mt19937 los(p.ziarno);
-        std::uniform_int_distribution<long> chwila(0, trwanie * p.rozrzut);
         int stare = 0, nowe = 0;
-        for (std::size_t proba = 0; proba < 30; ++proba) {
-            const std::vector<int>& wyslane = p.sygnaly[proba % p.sygnaly.size()];
-            const int status = Przerwij_zapis(chwila(los), wyslane);
-            ASSERT_NE(status, -1);
-            const std::string po = Czytaj_bajty("proba1.txt");
-            ASSERT_TRUE(po == stary || po == nowy) << strsignal(wyslane[0]) << " " << proba << " left " << po.size();
-            ASSERT_TRUE(!p.w_miejscu || Czytaj_bajty("druga_nazwa.txt") == po) << "both names hold one file";
-            EXPECT_TRUE(!WIFSIGNALED(status) || WTERMSIG(status) == wyslane[0])
-                << strsignal(wyslane[0]) << " sent first, acted on " << strsignal(WTERMSIG(status));
-            // Each Save removes what killed ones left, so they never pile up.
-            ASSERT_LE(Tymczasowe_w("."), 1);
-            (po == stary ? stare : nowe)++;
-        }
+        std::size_t proba = 0;
+        const std::vector<int>* wyslane = &p.sygnaly[0];
+        Przerywaj_w_losowych_chwilach(
+            30, p.rozrzut, p.ziarno, [&] { Zapisz_bajty("proba1.txt", stary); }, [&] { app.Zachowaj(); },
+            [&](pid_t dziecko) {
+                wyslane = &p.sygnaly[proba++ % p.sygnaly.size()];
+                // Each taken before the next is sent: of two waiting at once,
+                // the lower number would be taken first.
+                for (const int sygnal : *wyslane)
+                    for (int ms = (::kill(dziecko, sygnal), 0); ms < 1000 && Czeka_sygnal(dziecko); ++ms)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            },
+            [&](int status, bool przerwany) {
+                ASSERT_NE(status, -1);
+                const std::string po = Czytaj_bajty("proba1.txt");
+                ASSERT_TRUE(po == stary || po == nowy)
+                    << strsignal(wyslane->at(0)) << " " << proba << " left " << po.size();
+                ASSERT_TRUE(przerwany || po == nowy) << "an uninterrupted Save saves";
+                ASSERT_TRUE(!p.w_miejscu || Czytaj_bajty("druga_nazwa.txt") == po) << "both names hold one file";
+                EXPECT_TRUE(!WIFSIGNALED(status) || WTERMSIG(status) == wyslane->at(0))
+                    << strsignal(wyslane->at(0)) << " sent first, acted on " << strsignal(WTERMSIG(status));
+                // Each Save removes what killed ones left, so they never pile up.
+                ASSERT_LE(Tymczasowe_w("."), 1);
+                if (przerwany)
+                    (po == stary ? stare : nowe)++;
+            });
         std::printf("%s: %d left the old file, %d the new one\n", p.co, stare, nowe);
         // Interruptions that always came too late, or a Save that never
         // replaces the file, would show only one of the two.

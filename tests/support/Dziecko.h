@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <grp.h>
+#include <random>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <thread>
 #include <type_traits>
 #include <unistd.h>
 
@@ -50,4 +53,32 @@ inline int Zaczekaj(pid_t dziecko)
 template <typename F> int W_dziecku(F krok, const char* katalog = nullptr, bool jako_nobody = false)
 {
     return Zaczekaj(Rozpocznij_w_dziecku(krok, katalog, jako_nobody));
+}
+
+// Interrupts a step at random moments: `ile` + 1 runs of `krok` in a child,
+// each after `przygotuj()`. The first goes to its end and sets the pace:
+// each later one is interrupted by `przerwij(dziecko)` at a moment drawn in
+// the i-th of `ile` equal slices of `rozrzut` times the first one's length,
+// so that early and late moments come in every run, whatever the load.
+// `po(status, przerwany)` sees how each ended.
+template <typename P, typename K, typename Z, typename S>
+void Przerywaj_w_losowych_chwilach(
+    int ile, double rozrzut, unsigned ziarno, P przygotuj, K krok, Z przerwij, S po, const char* katalog = nullptr)
+{
+    using namespace std::chrono;
+    przygotuj();
+    const auto start = steady_clock::now();
+    po(W_dziecku(krok, katalog), false);
+    const double okno = rozrzut * static_cast<double>(duration_cast<microseconds>(steady_clock::now() - start).count());
+    std::mt19937 los(ziarno);
+    std::uniform_real_distribution<double> w_odcinku(0, 1);
+    for (int i = 0; i < ile; ++i) {
+        przygotuj();
+        const pid_t dziecko = Rozpocznij_w_dziecku(krok, katalog);
+        if (dziecko > 0) {
+            std::this_thread::sleep_for(microseconds(static_cast<long>(okno * (i + w_odcinku(los)) / ile)));
+            przerwij(dziecko);
+        }
+        po(Zaczekaj(dziecko), true);
+    }
 }
