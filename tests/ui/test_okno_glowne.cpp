@@ -23,57 +23,114 @@ namespace {
 
 using Okno_glowne = Okna_testowe;
 
-struct Pozycja_menu {
-    const char* nazwa;
-    const char* tekst;
-    const char* skrot;
-    const char* podpowiedz;
-};
-
-TEST_F(Okno_glowne, MenuTreeHasEveryItemCaptionShortcutAndHint)
+// A property of a component as the forms draw it; besides Qt's own: "akcje",
+// the names of a menu's items (or of the menu bar's menus) in order;
+// "pozycja", a menu item's text|shortcut|hint, "-" before a separator's;
+// "tab", where Tab goes from the component.
+QVariant Wlasnosc(QObject* o, const char* wlasnosc)
 {
-    const std::vector<std::pair<const char*, const char*>> menu
-        = { { "FileMenu", "&Pliki" }, { "Help1", "Pomo&c" }, { "Edit1", "&Dane" }, { "Wyswietl1", "&Wyswietl" } };
-    const QList<QAction*> tytuly_menu = Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu")->actions();
-    ASSERT_EQ(tytuly_menu.size(), 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(tytuly_menu[i]->menu()->objectName(), menu[static_cast<std::size_t>(i)].first);
-        EXPECT_EQ(tytuly_menu[i]->text(), QString::fromUtf8(menu[static_cast<std::size_t>(i)].second));
+    const std::string w = wlasnosc;
+    if (w == "akcje") {
+        QStringList nazwy;
+        for (const QAction* a : qobject_cast<QWidget*>(o)->actions())
+            nazwy << (a->menu() ? a->menu()->objectName() : a->objectName());
+        return nazwy;
     }
-    EXPECT_EQ(Kontrolka<QMenuBar>(okno.get(), "SDIAppMenu"), okno->menuBar());
+    if (const auto* a = qobject_cast<QAction*>(o); a && w == "pozycja")
+        return QString(a->isSeparator() ? "-" : "") + a->text() + "|" + a->shortcut().toString() + "|" + a->statusTip();
+    if (w == "tab") {
+        QWidget* n = qobject_cast<QWidget*>(o)->nextInFocusChain();
+        while (n != o && (n->focusPolicy() & Qt::TabFocus) != Qt::TabFocus)
+            n = n->nextInFocusChain();
+        return n->objectName();
+    }
+    return o->property(wlasnosc);
+}
 
-    const std::vector<std::vector<Pozycja_menu>> pozycje = {
-        { { "OpenItem", "&Otwórz", "F3", "Otworz plik" }, { "SaveItem", "&Zachowaj", "F2", "Zachowaj bieżący plik" },
-            { "N1", "", "", "" }, { "ExitItem", "&Koniec", "Alt+X", "Koniec programu" } },
-        { { "About1", "&O programie...", "", "" } },
-        { { "Nowytytul1", "Nowy &tytuł", "", "" }, { "Nowaksiazka1", "Nowa &książka", "", "" } },
-        { { "Tytuly1", "&Tytuły", "", "" }, { "Ksiazki1", "&Książki", "", "" } }
+// Each window as its form draws it: caption, size, places, texts, menus,
+// shortcuts, hints and Tab order.
+TEST_F(Okno_glowne, EveryWindowIsAsItsFormDrawsIt)
+{
+    const struct {
+        QWidget* okno;
+        const char* nazwa; // nothing: the window itself
+        const char* wlasnosc;
+        QVariant wartosc;
+    } cechy[] = {
+        { okno.get(), "", "windowTitle", "wolumat" },
+        { okno.get(), "", "frameGeometry", QRect(151, 66, 531, 467) },
+        { okno.get(), "SDIAppMenu", "akcje", QStringList { "FileMenu", "Help1", "Edit1", "Wyswietl1" } },
+        { okno.get(), "FileMenu", "title", "&Pliki" },
+        { okno.get(), "Help1", "title", "Pomo&c" },
+        { okno.get(), "Edit1", "title", "&Dane" },
+        { okno.get(), "Wyswietl1", "title", "&Wyswietl" },
+        { okno.get(), "FileMenu", "akcje", QStringList { "OpenItem", "SaveItem", "N1", "ExitItem" } },
+        { okno.get(), "Help1", "akcje", QStringList { "About1" } },
+        { okno.get(), "Edit1", "akcje", QStringList { "Nowytytul1", "Nowaksiazka1" } },
+        { okno.get(), "Wyswietl1", "akcje", QStringList { "Tytuly1", "Ksiazki1" } },
+        { okno.get(), "OpenItem", "pozycja", "&Otwórz|F3|Otworz plik" },
+        { okno.get(), "SaveItem", "pozycja", "&Zachowaj|F2|Zachowaj bieżący plik" },
+        { okno.get(), "N1", "pozycja", "-||" },
+        { okno.get(), "ExitItem", "pozycja", "&Koniec|Alt+X|Koniec programu" },
+        { okno.get(), "About1", "pozycja", "&O programie...||" },
+        { okno.get(), "Nowytytul1", "pozycja", "Nowy &tytuł||" },
+        { okno.get(), "Nowaksiazka1", "pozycja", "Nowa &książka||" },
+        { okno.get(), "Tytuly1", "pozycja", "&Tytuły||" },
+        { okno.get(), "Ksiazki1", "pozycja", "&Książki||" },
+        { okno.get(), "SpeedPanel", "height", 30 },
+        { okno.get(), "StatusBar", "height", 24 },
+        // Left to right: Open, Exit, Save.
+        { okno.get(), "OpenBtn", "geometry", QRect(4, 2, 25, 25) },
+        { okno.get(), "ExitBtn", "geometry", QRect(42, 2, 24, 25) },
+        { okno.get(), "SaveBtn", "geometry", QRect(77, 2, 23, 25) },
+        { okno.get(), "OpenBtn", "toolTip", "Otwórz" },
+        { okno.get(), "ExitBtn", "toolTip", "Wyjście" },
+        { okno.get(), "SaveBtn", "toolTip", "Zachowaj" },
+        { okno.get(), "OpenBtn", "iconSize", QSize(20, 20) },
+        { okno.get(), "ExitBtn", "iconSize", QSize(20, 20) },
+        { okno.get(), "SaveBtn", "iconSize", QSize(20, 20) },
+        { nowy_tytul, "", "windowTitle", "Tytuły" },
+        { nowy_tytul, "", "size", QSize(313, 214) },
+        { nowy_tytul, "edytnazwa", "geometry", QRect(91, 33, 98, 21) },
+        { nowy_tytul, "OKBtn", "geometry", QRect(79, 180, 75, 25) },
+        { nowy_tytul, "OKBtn", "default", true },
+        { nowy_tytul, "Label1", "text", "Tytuł" },
+        { nowy_tytul, "OKBtn", "tab", "CancelBtn" },
+        { nowy_tytul, "CancelBtn", "tab", "edytnazwa" },
+        { nowy_tytul, "edytnazwa", "tab", "edytautor" },
+        { nowy_tytul, "edytautor", "tab", "edytISBN" },
+        { nowa_ksiazka, "", "windowTitle", "Książka" },
+        { nowa_ksiazka, "", "size", QSize(313, 215) },
+        { nowa_ksiazka, "Numer", "text", "Numer" },
+        { nowa_ksiazka, "Label1", "text", "Tytul" },
+        { nowa_ksiazka, "CancelBtn", "tab", "edytnum" },
+        { nowa_ksiazka, "edytnum", "tab", "edyttytul" },
+        { tytuly, "", "windowTitle", "Wyswietl tytuły" },
+        { tytuly, "", "size", QSize(364, 284) },
+        { tytuly, "StringGrid1", "geometry", QRect(32, 24, 297, 204) },
+        { ksiazki, "", "windowTitle", "Wyświetl książki" },
+        { ksiazki, "", "size", QSize(378, 251) },
+        { ksiazki, "StringGrid1", "geometry", QRect(20, 20, 333, 143) },
+        { o_programie, "", "windowTitle", "O programie" },
+        { o_programie, "", "size", QSize(298, 218) },
+        { o_programie, "Nazwa", "text", "Nazwa programu: Wolumat" },
+        { o_programie, "Wersja", "text", "Wersja: 1a" },
+        { o_programie, "OKButton", "default", true },
     };
-    for (std::size_t m = 0; m < pozycje.size(); ++m) {
-        const QList<QAction*> akcje = tytuly_menu[static_cast<int>(m)]->menu()->actions();
-        ASSERT_EQ(static_cast<std::size_t>(akcje.size()), pozycje[m].size());
-        for (std::size_t i = 0; i < pozycje[m].size(); ++i) {
-            const Pozycja_menu& p = pozycje[m][i];
-            const QAction* a = akcje[static_cast<int>(i)];
-            EXPECT_EQ(a->objectName(), p.nazwa);
-            EXPECT_EQ(a->isSeparator(), std::string(p.nazwa) == "N1");
-            EXPECT_EQ(a->text(), QString::fromUtf8(p.tekst));
-            EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromUtf8(p.skrot)));
-            EXPECT_EQ(a->statusTip(), QString::fromUtf8(p.podpowiedz));
-        }
+    for (const auto& c : cechy) {
+        QObject* o = *c.nazwa ? Kontrolka<QObject>(c.okno, c.nazwa) : c.okno;
+        ASSERT_NE(o, nullptr);
+        const QVariant jest = Wlasnosc(o, c.wlasnosc);
+        EXPECT_EQ(jest, c.wartosc) << c.okno->objectName().toStdString() << " " << c.nazwa << " " << c.wlasnosc << ": "
+                                   << jest.toString().toStdString();
     }
 }
 
 TEST_F(Okno_glowne, WindowToolBarAndStatusBarHaveTheirPlaces)
 {
-    EXPECT_EQ(okno->windowTitle(), "wolumat");
-    EXPECT_EQ(okno->frameGeometry().size(), QSize(531, 467));
-    EXPECT_EQ(okno->frameGeometry().topLeft(), QPoint(151, 66));
     EXPECT_TRUE(okno->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(okno->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(Kontrolka<QFrame>(okno.get(), "SpeedPanel")->height(), 30);
     EXPECT_EQ(Kontrolka<QFrame>(okno.get(), "SpeedPanel")->width(), okno->width());
-    EXPECT_EQ(Kontrolka<QStatusBar>(okno.get(), "StatusBar")->height(), 24);
     EXPECT_EQ(Kontrolka<QStatusBar>(okno.get(), "StatusBar")->geometry().bottom(), okno->height() - 1);
 
     // Placed off the screen (a small or scaled one), it is moved just onto it.
@@ -84,16 +141,9 @@ TEST_F(Okno_glowne, WindowToolBarAndStatusBarHaveTheirPlaces)
     EXPECT_TRUE(ekran.contains(okno->frameGeometry())) << "the window runs off the screen";
     EXPECT_EQ(okno->frameGeometry().bottomRight(), ekran.bottomRight());
 
-    // Left to right: Open, Exit, Save.
-    const std::vector<std::tuple<QToolButton*, QRect, QString>> przyciski
-        = { { Kontrolka<QToolButton>(okno.get(), "OpenBtn"), QRect(4, 2, 25, 25), QStringLiteral("Otwórz") },
-              { Kontrolka<QToolButton>(okno.get(), "ExitBtn"), QRect(42, 2, 24, 25), QStringLiteral("Wyjście") },
-              { Kontrolka<QToolButton>(okno.get(), "SaveBtn"), QRect(77, 2, 23, 25), QStringLiteral("Zachowaj") } };
-    for (const auto& [przycisk, miejsce, podpowiedz] : przyciski) {
+    for (const char* nazwa : { "OpenBtn", "ExitBtn", "SaveBtn" }) {
+        const auto* przycisk = Kontrolka<QToolButton>(okno.get(), nazwa);
         EXPECT_EQ(przycisk->parentWidget(), Kontrolka<QFrame>(okno.get(), "SpeedPanel"));
-        EXPECT_EQ(przycisk->geometry(), miejsce);
-        EXPECT_EQ(przycisk->toolTip(), podpowiedz);
-        EXPECT_EQ(przycisk->iconSize(), QSize(20, 20));
         EXPECT_FALSE(przycisk->icon().isNull());
     }
 }
@@ -234,12 +284,7 @@ TEST_F(Okno_glowne, AboutBoxOpensModallyWithOkFocusedAndDefault)
     bool sprawdzone = false;
     Po_poleceniu("About1", o_programie, [&](QDialog* d) {
         EXPECT_EQ(d, o_programie);
-        EXPECT_EQ(d->windowTitle(), "O programie");
-        EXPECT_EQ(Kontrolka<QLabel>(o_programie, "Nazwa")->text(), "Nazwa programu: Wolumat");
-        EXPECT_EQ(Kontrolka<QLabel>(o_programie, "Wersja")->text(), "Wersja: 1a");
         EXPECT_FALSE(Kontrolka<QLabel>(o_programie, "Autor")->text().isEmpty());
-        EXPECT_EQ(d->size(), QSize(298, 218));
-        EXPECT_TRUE(Kontrolka<QPushButton>(o_programie, "OKButton")->isDefault());
         EXPECT_EQ(d->focusWidget(), Kontrolka<QPushButton>(o_programie, "OKButton"));
         EXPECT_FALSE(Kontrolka<QLabel>(o_programie, "ProgramIcon")->pixmap().isNull());
         QTest::keyClick(d, Qt::Key_Return);
