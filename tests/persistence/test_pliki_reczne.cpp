@@ -11,23 +11,6 @@ namespace {
 
 using Pliki_reczne = Aplikacja_w_katalogu;
 
-// The catalogue in one line: each collection's identifier, then each title
-// as identifier name|author|ISBN, each copy as identifier number->title's
-// identifier ("-" for none), a loan marked "+w".
-std::string Opis(const TKlasaAplikacji& app)
-{
-    const Migawka m(app);
-    std::string o = "tytuly " + std::to_string(m.id_tytulow) + ":";
-    for (const auto& [nazwa, autor, isbn, id] : m.tytuly)
-        o += " " + std::to_string(id) + " " + nazwa + "|" + autor + "|" + isbn;
-    o += "; pozycje " + std::to_string(m.id_pozycji) + ":";
-    for (const auto& [numer, tytul, id, wypozyczona] : m.pozycje)
-        o += " " + std::to_string(id) + " " + std::to_string(numer) + "->"
-            + (tytul < 0 ? "-" : std::to_string(std::get<3>(m.tytuly[static_cast<std::size_t>(tytul)])))
-            + (wypozyczona ? "+w" : "");
-    return o;
-}
-
 // Hand-made files, in this order, and what Open makes of each; whatever it
 // makes, the next Save writes a file that reads back to the same bytes.
 TEST_F(Pliki_reczne, EachHandMadeFileOpensAsExpectedAndSavesCanonically)
@@ -36,7 +19,7 @@ TEST_F(Pliki_reczne, EachHandMadeFileOpensAsExpectedAndSavesCanonically)
         const char* co;
         std::string plik;
         std::string katalog;
-        std::string w_proba2 = {}; // what the file written back holds, where it matters
+        std::string w_proba2 = {}; // a part of the file written back, where the row is about it
     };
     // The third collection entry binds the copies collection again, from 3
     // to 4; a definition may then take 3.
@@ -131,7 +114,7 @@ TEST_F(Pliki_reczne, EachHandMadeFileOpensAsExpectedAndSavesCanonically)
     for (const Plik_reczny& p : pliki) {
         Otworz_plik(p.plik);
         EXPECT_EQ(Opis(app), p.katalog) << p.co;
-        EXPECT_NE(Czytaj_bajty("proba2.txt").find(p.w_proba2), std::string::npos) << p.co;
+        EXPECT_TRUE(p.w_proba2.empty() || Czytaj_bajty("proba2.txt").find(p.w_proba2) != std::string::npos) << p.co;
         const Migawka przed(app);
         Sprawdz_kanoniczny_zapis();
         const Migawka po(app);

@@ -78,3 +78,17 @@ bool Migawka::Identyfikatory_rozne() const
         ids.insert(std::get<2>(p));
     return ids.size() == 2 + tytuly.size() + pozycje.size() && ids.count(-1) == 0;
 }
+
+std::string Opis(const TKlasaAplikacji& app)
+{
+    const Migawka m(app);
+    std::string o = "tytuly " + std::to_string(m.id_tytulow) + ":";
+    for (const auto& [nazwa, autor, isbn, id] : m.tytuly)
+        o += " " + std::to_string(id) + " " + nazwa + "|" + autor + "|" + isbn;
+    o += "; pozycje " + std::to_string(m.id_pozycji) + ":";
+    for (const auto& [numer, tytul, id, wypozyczona] : m.pozycje)
+        o += " " + std::to_string(id) + " " + std::to_string(numer) + "->"
+            + (tytul < 0 ? "-" : std::to_string(std::get<3>(m.tytuly[static_cast<std::size_t>(tytul)])))
+            + (wypozyczona ? "+w" : "");
+    return o;
+}

@@ -34,3 +34,8 @@ struct Migawka {
     // the titles.
     std::string blad;
 };
+
+// The catalogue in one line: each collection's identifier, then each title
+// as identifier name|author|ISBN, each copy as identifier number->title's
+// identifier ("-" for none), a loan marked "+w".
+std::string Opis(const TKlasaAplikacji& app);
