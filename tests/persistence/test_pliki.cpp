@@ -447,20 +447,4 @@ TEST_F(Pliki, UnreadableFileOpensAsMissing)
     EXPECT_EQ(W_dziecku([&] { return otwiera_jak_brak() ? 0 : 1; }, nullptr, true), 0);
 }
 
-TEST_F(Pliki, LineEndsSplitBetweenReadBlocksAreJoined)
-{
-    // A CR LF across the reader's 1 MiB blocks, and a lone CR at another.
-    std::string bajty(3 << 20, 'x');
-    bajty[(1 << 20) - 1] = '\r';
-    bajty[1 << 20] = '\n';
-    bajty[(2 << 20) - 1] = '\r';
-    bajty.back() = '\r';
-    Zapisz_bajty("proba1.txt", bajty);
-    std::optional<std::string> tresc = Wczytaj_plik("proba1.txt");
-    ASSERT_TRUE(tresc.has_value());
-    std::string oczekiwane = bajty;
-    oczekiwane.erase((1 << 20) - 1, 1);
-    EXPECT_EQ(Strumien_wejsciowy(std::move(*tresc)).Reszta(), oczekiwane);
-}
-
 } // namespace
