@@ -52,6 +52,18 @@ Migawka Sprawdz(const TKlasaAplikacji& app)
     return m;
 }
 
+// Save, then Open what was saved: the same bytes come back. The catalogue
+// then, checked.
+Migawka Zachowaj_i_otworz(TKlasaAplikacji& app)
+{
+    app.Zachowaj();
+    const std::string zapisany = Czytaj("proba1.txt");
+    app.Usun_wszystko();
+    app.Otworz();
+    Wymagaj(Czytaj("proba2.txt") == zapisany, "a saved file opens to the same bytes");
+    return Sprawdz(app);
+}
+
 // What a user can do after the Open, and what must then hold.
 class Sesja {
 public:
@@ -139,16 +151,11 @@ private:
             dodane.push_back({ false, nazwa, "", "", numer });
     }
 
-    // Save, then Open what was saved: the same bytes come back, every accepted
-    // addition is there, copies linked to a title of their name.
+    // Every accepted addition is in what a Save wrote, copies linked to a
+    // title of their name.
     void Zachowaj_i_sprawdz()
     {
-        app.Zachowaj();
-        const std::string zapisany = Czytaj("proba1.txt");
-        app.Usun_wszystko();
-        app.Otworz();
-        Wymagaj(Czytaj("proba2.txt") == zapisany, "a saved session opens to the same bytes");
-        const Migawka m = Sprawdz(app);
+        const Migawka m = Zachowaj_i_otworz(app);
         for (const Dodane& d : dodane) {
             const bool jest = d.tytul
                 ? std::any_of(m.tytuly.begin(), m.tytuly.end(),
@@ -190,12 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     app.Otworz();
     const Migawka wczytany = Sprawdz(app);
 
-    app.Zachowaj();
-    const std::string zapisany = Czytaj("proba1.txt");
-    app.Usun_wszystko();
-    app.Otworz();
-    Wymagaj(Czytaj("proba2.txt") == zapisany, "a saved file opens to the same bytes");
-    const Migawka ponowny = Sprawdz(app);
+    const Migawka ponowny = Zachowaj_i_otworz(app);
 
     // Each collection comes back reversed, every copy with the same title.
     const std::size_t n = wczytany.tytuly.size();

@@ -6,7 +6,6 @@
 #include "Przyklad.h"
 #include "persistence/Deskryptor.h"
 #include "persistence/Mapa_kartx.h"
-#include "persistence/Strumien_wejsciowy.h"
 #include "persistence/Tablica_obiektow.h"
 #include "tests/support/Dziecko.h"
 
@@ -20,7 +19,6 @@
 #include <filesystem>
 #include <functional>
 #include <linux/fs.h>
-#include <optional>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
