@@ -3,9 +3,60 @@
 
 // The four formats of the program's class map, one per stored class.
 
+#include "domain/Kody_klas.h"
+#include "domain/PDC_Obiekt.h"
 #include "domain/TPozycja.h"
 #include "domain/TTytul.h"
-#include "persistence/Format_PDC_obiektow.h"
+#include "persistence/Format_obiektow.h"
+#include "persistence/Tablica_obiektow.h"
+
+#include <type_traits>
+
+// The class code that marks an object as a T; any object is a PDC_Obiekt.
+// TTytul and TPozycja are final, so the code alone proves the class.
+template <class T> bool Jest_klasy(const PDC_Obiekt* obiekt)
+{
+    if constexpr (std::is_same_v<T, TTytul>)
+        return obiekt->Podaj_kod_klasy() == kod_tytulu;
+    else if constexpr (std::is_same_v<T, TPozycja>)
+        return obiekt->Podaj_kod_klasy() == kod_pozycji;
+    else
+        return std::is_same_v<T, PDC_Obiekt>;
+}
+
+// A format bound to one domain object at a time; its definition carries the
+// object's identifier after the class name.
+template <class T> class Format_PDC_obiektow : public Format_obiektow {
+public:
+    using Format_obiektow::Format_obiektow;
+
+    // An object of another class binds nothing, so nothing is written into it.
+    void Ustaw_obiekt(void* o) override
+    {
+        auto* pdc = static_cast<PDC_Obiekt*>(o);
+        obiekt = pdc != nullptr && Jest_klasy<T>(pdc) ? static_cast<T*>(pdc) : nullptr;
+    }
+
+protected:
+    void Zapisz_identyfikator(Strumien_wyjsciowy& s) override
+    {
+        Zapisz_klucz(s, "Obiekt_ID");
+        Zapisz_liczbe(s, "id", obiekt ? obiekt->Podaj_identyfikator() : -1);
+    }
+
+    // The stored identifier is taken unless it is -1 (no object) or another
+    // object of this read holds it, so every loaded object stays distinct.
+    void Czytaj_identyfikator(Strumien_wejsciowy& s, Tablica_obiektow* tablica) override
+    {
+        if (!Czytaj_klucz(s, "Obiekt_ID"))
+            return;
+        const std::int32_t id = Czytaj_liczbe(s, "id");
+        if (obiekt != nullptr && tablica != nullptr)
+            tablica->Zmien_identyfikator(obiekt, id);
+    }
+
+    T* obiekt = nullptr;
+};
 
 // The table's own definition: the class code and identifier of every entry.
 // Reading it has the class map's factory create each stored object.
