@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The four formats of the program's class map, one per stored class.
+// The four formats of the program's class map, one per stored class, each
+// made with the class name it writes.
 
 #include "domain/Kody_klas.h"
 #include "domain/PDC_Obiekt.h"
@@ -62,10 +63,7 @@ protected:
 // Reading it has the class map's factory create each stored object.
 class Format_tablicy_obiektow : public Format_obiektow {
 public:
-    Format_tablicy_obiektow()
-        : Format_obiektow("Tablica_obiektow")
-    {
-    }
+    using Format_obiektow::Format_obiektow;
     void Ustaw_obiekt(void* o) override { obiekt = static_cast<Tablica_obiektow*>(o); }
 
 protected:
@@ -80,24 +78,16 @@ private:
 // entries of their own, attached to it by the factory.
 class Format_kolekcji : public Format_PDC_obiektow<PDC_Obiekt> {
 public:
-    Format_kolekcji()
-        : Format_PDC_obiektow("TKol1")
-    {
-    }
+    using Format_PDC_obiektow::Format_PDC_obiektow;
 
-protected:
     void Zapisz_pola(Strumien_wyjsciowy& s) override;
     void Czytaj_pola(Strumien_wejsciowy& s) override;
 };
 
 class Format_tytulu : public Format_PDC_obiektow<TTytul> {
 public:
-    Format_tytulu()
-        : Format_PDC_obiektow("TTytul")
-    {
-    }
+    using Format_PDC_obiektow::Format_PDC_obiektow;
 
-protected:
     void Zapisz_pola(Strumien_wyjsciowy& s) override;
     void Czytaj_pola(Strumien_wejsciowy& s) override;
 };
@@ -105,12 +95,8 @@ protected:
 // A copy: its number, then references to its title and its loan.
 class Format_pozycji : public Format_PDC_obiektow<TPozycja> {
 public:
-    Format_pozycji()
-        : Format_PDC_obiektow("TPozycja")
-    {
-    }
+    using Format_PDC_obiektow::Format_PDC_obiektow;
 
-protected:
     void Zapisz_pola(Strumien_wyjsciowy& s) override;
     void Zapisz_powiazania(Strumien_wyjsciowy& s) override;
     void Czytaj_pola(Strumien_wejsciowy& s) override;

@@ -18,9 +18,9 @@ void Wstaw_nowy(std::unique_ptr<T> obiekt, std::int32_t id, TKol4<T>& kolekcja, 
     tablica->Dodaj(id, obiekt.release());
 }
 
-template <class F> void Zarejestruj(TKol4<Format_obiektow>& formaty, std::int32_t kod)
+template <class F> void Zarejestruj(TKol4<Format_obiektow>& formaty, std::int32_t kod, std::string_view nazwa_klasy)
 {
-    auto format = std::make_unique<F>();
+    auto format = std::make_unique<F>(nazwa_klasy);
     if (formaty.Powieksz(1) && formaty.Wstaw(format.get(), kod))
         format.release();
 }
@@ -29,10 +29,10 @@ template <class F> void Zarejestruj(TKol4<Format_obiektow>& formaty, std::int32_
 Mapa_kartx::Mapa_kartx()
 {
     try {
-        Zarejestruj<Format_tablicy_obiektow>(formaty, kod_tablicy);
-        Zarejestruj<Format_kolekcji>(formaty, kod_kolekcji);
-        Zarejestruj<Format_tytulu>(formaty, kod_tytulu);
-        Zarejestruj<Format_pozycji>(formaty, kod_pozycji);
+        Zarejestruj<Format_tablicy_obiektow>(formaty, kod_tablicy, "Tablica_obiektow");
+        Zarejestruj<Format_kolekcji>(formaty, kod_kolekcji, "TKol1");
+        Zarejestruj<Format_tytulu>(formaty, kod_tytulu, "TTytul");
+        Zarejestruj<Format_pozycji>(formaty, kod_pozycji, "TPozycja");
     } catch (...) {
         formaty.Usun_wszystkie();
         throw;

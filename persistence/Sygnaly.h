@@ -7,12 +7,12 @@
 
 // For the object's life every signal that would end the program from outside
 // (logout, Ctrl+C, kill, a user signal, a timer) waits while a file is half
-// written; once the old handlers are back, the first one that came is acted
-// on. Signals that are ignored stay so. Handlers, not a mask: a mask holds
-// one thread, and any other thread could take them.
+// written. Signals that are ignored stay so. Handlers, not a mask: a mask
+// holds one thread, and any other thread could take them.
 class Obsluga_sygnalow {
 public:
     Obsluga_sygnalow();
+    // Once the old handlers are back, the first signal that came is acted on.
     ~Obsluga_sygnalow();
     Obsluga_sygnalow(const Obsluga_sygnalow&) = delete;
     Obsluga_sygnalow& operator=(const Obsluga_sygnalow&) = delete;
