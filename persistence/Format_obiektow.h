@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The persistence layer. Save lists the application's collections and their
-// elements in a Tablica_obiektow, whose drivers write the table, then each
-// object through the format that the class map (Mapa_kartx) holds under its
-// class code. Open reads the table, the map's factory recreating every
-// object, then each object's definition.
-//
-// Where a damaged file is met: over-long tokens (Pobierz_wartosc,
-// Format_tytulu.cpp), numbers (Czytaj_liczbe_pola, Liczba_z_poczatku), table
-// entries (Mapa_kartx::Utworz_obiekt), identifiers taken twice
-// (Tablica_obiektow::Zmien_identyfikator, Uwolnij_identyfikator), references
-// (Format_pozycji.cpp), an exhausted counter (Nowy_identyfikator).
+// The persistence layer. Save lists the collections and their elements in a
+// Tablica_obiektow, which writes its own definition, then each object's
+// through the format that the class map holds under its class code. Open
+// reads the table, the map's factory recreating every object, then each
+// object's definition.
 
 #include <cstdint>
 #include <string>

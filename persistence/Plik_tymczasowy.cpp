@@ -46,7 +46,9 @@ Plik_tymczasowy::Plik_tymczasowy(const std::string& cel)
 
 Plik_tymczasowy::~Plik_tymczasowy()
 {
-    Usun();
+    fd.Zamknij();
+    if (!sciezka.empty())
+        ::unlink(sciezka.c_str());
 }
 
 bool Plik_tymczasowy::Utrwal()
@@ -87,14 +89,6 @@ std::optional<Plik_tymczasowy> Kopia_pliku(const std::string& cel, int zrodlo, S
     if (!zrobiona || ::fsync(kopia->Numer()) != 0)
         return std::nullopt;
     return kopia;
-}
-
-void Plik_tymczasowy::Usun()
-{
-    fd.Zamknij();
-    if (!sciezka.empty())
-        ::unlink(sciezka.c_str());
-    sciezka.clear();
 }
 
 void Usun_porzucone(const std::string& cel)

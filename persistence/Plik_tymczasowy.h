@@ -41,7 +41,6 @@ public:
     bool Przemianuj(const std::string& nazwa);
     // Swaps it with `nazwa` in one step: it then holds what `nazwa` held.
     bool Zamien(const std::string& nazwa);
-    void Usun();
 
 private:
     std::string sciezka;
