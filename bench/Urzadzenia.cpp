@@ -59,7 +59,6 @@ struct Mapa_standardowa {
         }
     };
     std::unordered_map<std::int32_t, Indeks_identyfikatorow::Wpis, Skrot> mapa;
-    void Zarezerwuj(std::size_t n) { mapa.reserve(n); }
     void Wpisz(std::int32_t id, Indeks_identyfikatorow::Wpis w) { mapa.emplace(id, w); }
     Indeks_identyfikatorow::Wpis Wpisany(std::int32_t id) const
     {
@@ -75,7 +74,6 @@ template <class Indeks> double Czas_indeksu(const Praca_indeksu& p, int proby)
     std::uintptr_t suma = 0;
     const double czas = Zmierz(proby, [&] {
         Indeks indeks;
-        indeks.Zarezerwuj(p.wpisy.size());
         for (const auto& [id, wpis] : p.wpisy)
             indeks.Wpisz(id, wpis);
         for (const std::int32_t id : p.odwolania)

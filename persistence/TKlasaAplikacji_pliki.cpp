@@ -24,8 +24,6 @@ void TKlasaAplikacji::Zachowaj()
     Tablica_obiektow tablica;
     Mapa_kartx mapa;
     tablica.Ustaw_mape(&mapa);
-    tablica.Zarezerwuj(
-        static_cast<std::size_t>(tytuly.Podaj_liczbe()) + static_cast<std::size_t>(pozycje.Podaj_liczbe()) + 2);
     tytuly.Wpisz_do_tablicy(&tablica);
     pozycje.Wpisz_do_tablicy(&tablica);
     // The catalogue that the run's first Save replaces is kept as "proba1.txt~".
