@@ -11,7 +11,7 @@ pakiety=(
     xvfb xdotool xclip
     desktop-file-utils appstream dpkg-dev lintian man-db
     clang-16 libclang-rt-16-dev
-    dosfstools fusefat exfatprogs exfat-fuse ntfs-3g xfsprogs btrfs-progs
+    dosfstools fusefat exfatprogs exfat-fuse ntfs-3g xfsprogs btrfs-progs bindfs
 )
 
 brakujace=()

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <vector>
@@ -21,26 +22,94 @@ namespace {
 
 using Dialogi = Okna_testowe;
 
-TEST_F(Dialogi, NewTitleNeedsAllThreeTextsAndOk)
+// What entries through the dialogs leave in both lists (their rows below the
+// header row), and in the collections, which the lists leave in their order.
+TEST_F(Dialogi, EntriesShowInTheListsInOrder)
 {
-    Nowy_tytul("", "Autor", "1");
-    Nowy_tytul("Tytul", "", "1");
-    Nowy_tytul("Tytul", "Autor", "");
-    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
-
-    Po_poleceniu("Nowytytul1", nowy_tytul, [&](QDialog* d) {
-        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), "Tytul");
-        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), "Autor");
-        Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), "1");
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 0);
-
-    Nowy_tytul(" ", " ", " "); // blanks are text
-    Nowy_tytul("Lalka", "Prus", "2");
-    Nowy_tytul("Inna", "Ktos", "2"); // the ISBN is taken
-    EXPECT_EQ(App().tytuly.Podaj_liczbe(), 2);
-    EXPECT_EQ(Lista_tytulow(), (std::vector<QString> { "L.p.|Tytuł|Autor|ISBN", "1| | | ", "2|Lalka|Prus|2" }));
+    const struct {
+        const char* co;
+        std::function<void()> kroki;
+        std::vector<QString> tytuly, ksiazki;
+    } przypadki[] = {
+        { "a title needs all three texts and OK; blanks are text; an ISBN is taken once",
+            [&] {
+                Nowy_tytul("", "Autor", "1");
+                Nowy_tytul("Tytul", "", "1");
+                Nowy_tytul("Tytul", "Autor", "");
+                Po_poleceniu("Nowytytul1", nowy_tytul, [&](QDialog* d) {
+                    Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytnazwa"), "Tytul");
+                    Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytautor"), "Autor");
+                    Wpisz(Kontrolka<QLineEdit>(nowy_tytul, "edytISBN"), "1");
+                    QTest::keyClick(d, Qt::Key_Escape);
+                });
+                Nowy_tytul(" ", " ", " ");
+                Nowy_tytul("Lalka", "Prus", "2");
+                Nowy_tytul("Inna", "Ktos", "2");
+            },
+            { "1| | | ", "2|Lalka|Prus|2" }, {} },
+        { "titles by unsigned bytes",
+            [&] {
+                for (const char* t : { "b|x|1", "A|y|2", "a|z|3", "ąb|w|4" }) {
+                    const QStringList pola = QString::fromUtf8(t).split(u'|');
+                    Nowy_tytul(pola[0], pola[1], pola[2]);
+                }
+            },
+            { "1|A|y|2", "2|a|z|3", "3|b|x|1", "4|ąb|w|4" }, {} },
+        // A number taken by a copy of another title, a missing title, an empty number (0).
+        { "books by number with their titles",
+            [&] {
+                Nowy_tytul("Lalka", "Prus", "83-1");
+                Nowy_tytul("Łódź", "Józef", "83-2");
+                for (const char* k : { "10|Lalka", "-5|Łódź", "2|Lalka", "2|Łódź", "4|Brak", "|Lalka" }) {
+                    const QStringList pola = QString::fromUtf8(k).split(u'|');
+                    Nowa_ksiazka(pola[0], pola[1]);
+                }
+            },
+            { "1|Lalka|Prus|83-1", "2|Łódź|Józef|83-2" },
+            { "1|-5|Łódź|Józef|83-2", "2|0|Lalka|Prus|83-1", "3|2|Lalka|Prus|83-1", "4|10|Lalka|Prus|83-1" } },
+        { "lists shrink after a smaller Open",
+            [&] {
+                for (const char* t : { "A", "B", "C" })
+                    Nowy_tytul(t, t, t);
+                Nowa_ksiazka("1", "A");
+                Nowa_ksiazka("2", "A");
+                EXPECT_EQ(Lista_tytulow().size(), 4u);
+                EXPECT_EQ(Lista_ksiazek().size(), 3u);
+                App().Usun_wszystko();
+                Nowy_tytul("D", "d", "4");
+                Nowa_ksiazka("9", "D");
+                Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
+                Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
+            },
+            { "1|D|d|4" }, { "1|9|D|d|4" } },
+        { "a copy without its title shows empty title cells",
+            [&] {
+                Zapisz_bajty("proba1.txt",
+                    "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n"
+                    "<Kod_klasy>1\n<Obiekt_ID><id>2\n<Kod_klasy>1\n<Obiekt_ID><id>3\n"
+                    "<Kod_klasy>3\n<Obiekt_ID><id>7\n<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n");
+                Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
+            },
+            {}, { "1|0|||" } },
+    };
+    for (const auto& p : przypadki) {
+        App().Usun_wszystko();
+        p.kroki();
+        std::vector<QString> tytuly_listy { "L.p.|Tytuł|Autor|ISBN" }, ksiazki_listy { "L.p.|Numer|Tytuł|Autor|ISBN" };
+        tytuly_listy.insert(tytuly_listy.end(), p.tytuly.begin(), p.tytuly.end());
+        ksiazki_listy.insert(ksiazki_listy.end(), p.ksiazki.begin(), p.ksiazki.end());
+        EXPECT_EQ(Lista_tytulow(), tytuly_listy) << p.co;
+        EXPECT_EQ(Lista_ksiazek(), ksiazki_listy) << p.co;
+        for (std::size_t i = 0; i < p.tytuly.size(); ++i)
+            EXPECT_EQ(Kodowanie_cp1250().Z_bajtow(App().tytuly.Element(static_cast<std::int32_t>(i))->Podaj_nazwe()),
+                p.tytuly[i].section(u'|', 1, 1))
+                << p.co;
+        for (std::size_t i = 0; i < p.ksiazki.size(); ++i)
+            EXPECT_EQ(QString::number(App().pozycje.Element(static_cast<std::int32_t>(i))->Podaj_numer()),
+                p.ksiazki[i].section(u'|', 1, 1))
+                << p.co;
+        EXPECT_TRUE(Zabierz_bledy().empty()) << p.co;
+    }
 }
 
 TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
@@ -65,66 +134,6 @@ TEST_F(Dialogi, SecondShowingStartsEmptyWithFocusInFirstBox)
         d->reject();
     });
     EXPECT_EQ(nowa_ksiazka->numer, 3);
-}
-
-TEST_F(Dialogi, TitlesAreListedByUnsignedBytesAndStaySorted)
-{
-    Nowy_tytul("b", "x", "1");
-    Nowy_tytul("A", "y", "2");
-    Nowy_tytul("a", "z", "3");
-    Nowy_tytul("ąb", "w", "4");
-    EXPECT_EQ(Lista_tytulow(),
-        (std::vector<QString> { "L.p.|Tytuł|Autor|ISBN", "1|A|y|2", "2|a|z|3", "3|b|x|1", "4|ąb|w|4" }));
-    EXPECT_STREQ(App().tytuly.Element(0)->Podaj_nazwe(), "A");
-}
-
-TEST_F(Dialogi, BooksAreListedByNumberWithTheirTitles)
-{
-    EXPECT_EQ(Lista_ksiazek(), std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN" });
-    Nowy_tytul("Lalka", "Prus", "83-1");
-    Nowy_tytul("Łódź", "Józef", "83-2");
-    Nowa_ksiazka("10", "Lalka");
-    Nowa_ksiazka("-5", "Łódź");
-    Nowa_ksiazka("2", "Lalka");
-    Nowa_ksiazka("2", "Łódź"); // the number is taken by a copy of another title
-    Nowa_ksiazka("4", "Brak"); // no such title
-    Nowa_ksiazka("", "Lalka"); // empty gives 0
-    EXPECT_EQ(Lista_ksiazek(),
-        (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|-5|Łódź|Józef|83-2", "2|0|Lalka|Prus|83-1",
-            "3|2|Lalka|Prus|83-1", "4|10|Lalka|Prus|83-1" }));
-    EXPECT_EQ(App().pozycje.Element(0)->Podaj_numer(), -5);
-    EXPECT_TRUE(bledy.empty());
-}
-
-TEST_F(Dialogi, ListsShrinkAfterASmallerOpen)
-{
-    Nowy_tytul("A", "a", "1");
-    Nowy_tytul("B", "b", "2");
-    Nowy_tytul("C", "c", "3");
-    Nowa_ksiazka("1", "A");
-    Nowa_ksiazka("2", "A");
-    EXPECT_EQ(Lista_tytulow().size(), 4u);
-    EXPECT_EQ(Lista_ksiazek().size(), 3u);
-    App().Usun_wszystko();
-    Nowy_tytul("D", "d", "4");
-    Nowa_ksiazka("9", "D");
-    Kontrolka<QAction>(okno.get(), "SaveItem")->trigger();
-    Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
-    EXPECT_EQ(Lista_tytulow(), (std::vector<QString> { "L.p.|Tytuł|Autor|ISBN", "1|D|d|4" }));
-    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|9|D|d|4" }));
-}
-
-TEST_F(Dialogi, CopyWithoutTitleShowsEmptyTitleCells)
-{
-    Nowy_tytul("A", "a", "1");
-    Nowa_ksiazka("1", "A");
-    EXPECT_EQ(Lista_ksiazek().size(), 2u);
-    Zapisz_bajty("proba1.txt",
-        "<Definicja_obiektu>\n<Nazwa_klasy>Tablica_obiektow\n<Tablica_obiektow>\n"
-        "<Kod_klasy>1\n<Obiekt_ID><id>2\n<Kod_klasy>1\n<Obiekt_ID><id>3\n"
-        "<Kod_klasy>3\n<Obiekt_ID><id>7\n<\\Tablica_obiektow>\n<\\Definicja_obiektu>\n");
-    Kontrolka<QAction>(okno.get(), "OpenItem")->trigger();
-    EXPECT_EQ(Lista_ksiazek(), (std::vector<QString> { "L.p.|Numer|Tytuł|Autor|ISBN", "1|0|||" }));
 }
 
 TEST_F(Dialogi, PolishLettersAreStoredAsWindows1250AndForeignOnesRefused)

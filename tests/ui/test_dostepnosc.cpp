@@ -12,6 +12,7 @@
 #include <dlfcn.h>
 
 #include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -82,22 +83,22 @@ bool Ma(const std::multimap<QAccessible::Role, QString>& drzewo, QAccessible::Ro
 
 TEST_F(Dostepnosc, EveryControlHasAName)
 {
-    const auto tytul = Drzewo(nowy_tytul);
-    for (const char* nazwa : { "Tytuł", "Autor", "ISBN" })
-        EXPECT_TRUE(Ma(tytul, QAccessible::EditableText, QString::fromUtf8(nazwa))) << nazwa;
-    EXPECT_TRUE(Ma(tytul, QAccessible::Button, "OK"));
-    EXPECT_TRUE(Ma(tytul, QAccessible::Button, "Cancel"));
-
-    const auto ksiazka = Drzewo(nowa_ksiazka);
-    EXPECT_TRUE(Ma(ksiazka, QAccessible::EditableText, "Numer"));
-    EXPECT_TRUE(Ma(ksiazka, QAccessible::EditableText, "Tytul"));
-
-    EXPECT_TRUE(Ma(Drzewo(tytuly), QAccessible::Table, "Tytuły"));
-    EXPECT_TRUE(Ma(Drzewo(ksiazki), QAccessible::Table, "Książki"));
-
-    const auto glowne = Drzewo(okno.get());
-    for (const char* nazwa : { "Otwórz", "Wyjście", "Zachowaj" })
-        EXPECT_TRUE(Ma(glowne, QAccessible::Button, QString::fromUtf8(nazwa))) << nazwa;
+    const std::tuple<QWidget*, QAccessible::Role, const char*> nazwane[] = {
+        { nowy_tytul, QAccessible::EditableText, "Tytuł" },
+        { nowy_tytul, QAccessible::EditableText, "Autor" },
+        { nowy_tytul, QAccessible::EditableText, "ISBN" },
+        { nowy_tytul, QAccessible::Button, "OK" },
+        { nowy_tytul, QAccessible::Button, "Cancel" },
+        { nowa_ksiazka, QAccessible::EditableText, "Numer" },
+        { nowa_ksiazka, QAccessible::EditableText, "Tytul" },
+        { tytuly, QAccessible::Table, "Tytuły" },
+        { ksiazki, QAccessible::Table, "Książki" },
+        { okno.get(), QAccessible::Button, "Otwórz" },
+        { okno.get(), QAccessible::Button, "Wyjście" },
+        { okno.get(), QAccessible::Button, "Zachowaj" },
+    };
+    for (const auto& [okno_, rola, nazwa] : nazwane)
+        EXPECT_TRUE(Ma(Drzewo(okno_), rola, QString::fromUtf8(nazwa))) << nazwa;
     // The three buttons are announced as one named tool bar.
     QAccessibleInterface* pasek = QAccessible::queryAccessibleInterface(Kontrolka<QWidget>(okno.get(), "SpeedPanel"));
     ASSERT_NE(pasek, nullptr);
