@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -37,114 +37,49 @@ TEST_F(Aplikacja, StartsEmptyWithTheFirstFiveIdentifiers)
     app.Usun_wszystko();
 }
 
-// What each sequence of steps leaves, in one line (see Opis): titles newest
-// first, ISBNs and copy numbers taken once, texts cut to 19 bytes, sorts by
-// unsigned bytes and signed numbers, identifiers drawn from one counter.
+// What each sequence of steps (see Wykonaj_kroki) leaves, in one line (see
+// Opis): titles newest first, ISBNs and copy numbers taken once, texts cut to
+// 19 bytes, sorts by unsigned bytes and signed numbers, copies finding their
+// title in any order (which the binary search alone would miss) without
+// reordering them, identifiers drawn from one counter that emptying never
+// lowers, the lowest free ones above the collections' five once it is spent.
 TEST_F(Aplikacja, EachSequenceOfStepsLeavesItsCatalogue)
 {
-    const std::string dlugi(40, 'x');
-    const struct {
-        const char* co;
-        std::function<void(TKlasaAplikacji&)> kroki;
-        std::string opis;
-    } przypadki[] = {
-        { "a repeated ISBN is refused, whatever the name",
-            [](TKlasaAplikacji& a) {
-                a.Dodaj_tytul("X", "A", "1");
-                a.Dodaj_tytul("X", "B", "2");
-                a.Dodaj_tytul("Inna", "C", "1");
-                a.Dodaj_tytul("X", "A", "2");
-            },
-            "tytuly 2: 7 X|B|2 6 X|A|1; pozycje 3:" },
-        { "texts are cut to 19 bytes, the ISBN compared so",
-            [&](TKlasaAplikacji& a) {
-                a.Dodaj_tytul(dlugi.c_str(), "autor", (dlugi + "1").c_str());
-                a.Dodaj_tytul("inny", "autor", (dlugi + "2").c_str());
-            },
-            "tytuly 2: 6 xxxxxxxxxxxxxxxxxxx|autor|xxxxxxxxxxxxxxxxxxx; pozycje 3:" },
-        { "the newest title first",
-            [](TKlasaAplikacji& a) {
-                for (const char* n : { "X", "Y", "Z" })
-                    a.Dodaj_tytul(n, "a", n);
-            },
-            "tytuly 2: 8 Z|a|Z 7 Y|a|Y 6 X|a|X; pozycje 3:" },
-        { "titles sort by unsigned bytes",
-            [](TKlasaAplikacji& a) {
-                for (const char* n : { "X", "Y", "Z", "\xB9le", "zeta", "b", "A", "a" }) // "ąle" in windows-1250
-                    a.Dodaj_tytul(n, "a", n);
-                a.tytuly.Sortuj(Porownaj_tytuly);
-            },
-            "tytuly 2: 12 A|a|A 6 X|a|X 7 Y|a|Y 8 Z|a|Z 13 a|a|a 11 b|a|b 10 zeta|a|zeta 9 \xB9le|a|\xB9le; pozycje "
-            "3:" },
-        // Unsorted: the binary search alone misses some of these titles; the
-        // search never reorders them.
-        { "a copy finds its title in any order",
-            [](TKlasaAplikacji& a) {
-                int numer = 0;
-                for (const char* n : { "m", "c", "x", "a", "q", "b", "z" })
-                    a.Dodaj_tytul(n, "autor", n);
-                for (const char* n : { "m", "c", "x", "a", "q", "b", "z" })
-                    a.Dodaj_ksiazke(n, ++numer);
-            },
-            "tytuly 2: 12 z|autor|z 11 b|autor|b 10 q|autor|q 9 a|autor|a 8 x|autor|x 7 c|autor|c 6 m|autor|m; "
+    const std::tuple<const char*, std::string, std::string> przypadki[] = {
+        { "a repeated ISBN", "t X|A|1; t X|B|2; t Inna|C|1; t X|A|2", "tytuly 2: 7 X|B|2 6 X|A|1; pozycje 3:" },
+        { "texts cut to 19 bytes", "t X40|autor|X401; t inny|autor|X402", "tytuly 2: 6 X19|autor|X19; pozycje 3:" },
+        { "newest first", "t X|a|X; t Y|a|Y; t Z|a|Z", "tytuly 2: 8 Z|a|Z 7 Y|a|Y 6 X|a|X; pozycje 3:" },
+        { "sorted by unsigned bytes",
+            "t X|a|X; t Y|a|Y; t Z|a|Z; t \xB9le|a|4; t zeta|a|5; t b|a|6; t A|a|7; t a|a|8; st",
+            "tytuly 2: 12 A|a|7 6 X|a|X 7 Y|a|Y 8 Z|a|Z 13 a|a|8 11 b|a|6 10 zeta|a|5 9 \xB9le|a|4; pozycje 3:" },
+        { "copies of unsorted titles",
+            "t m|a|1; t c|a|2; t x|a|3; t a|a|4; t q|a|5; t b|a|6; t z|a|7; k m|1; k c|2; k x|3; k a|4; k q|5; k b|6; "
+            "k z|7",
+            "tytuly 2: 12 z|a|7 11 b|a|6 10 q|a|5 9 a|a|4 8 x|a|3 7 c|a|2 6 m|a|1; "
             "pozycje 3: 19 7->12 18 6->11 17 5->10 16 4->9 15 3->8 14 2->7 13 1->6" },
-        { "a taken number and an unknown name are refused",
-            [](TKlasaAplikacji& a) {
-                a.Dodaj_tytul("A", "a", "1");
-                a.Dodaj_tytul("B", "b", "2");
-                a.tytuly.Sortuj(Porownaj_tytuly);
-                a.Dodaj_ksiazke("A", 0);
-                a.Dodaj_ksiazke("B", 0); // taken by a copy of another title
-                a.Dodaj_ksiazke("B", 5);
-                a.Dodaj_ksiazke("C", 6);
-                a.Dodaj_ksiazke("", 7);
-            },
+        { "a taken number, an unknown name", "t A|a|1; t B|b|2; st; k A|0; k B|0; k B|5; k C|6; k |7",
             "tytuly 2: 6 A|a|1 7 B|b|2; pozycje 3: 9 5->7 8 0->6" },
-        { "numbers sort as signed integers",
-            [](TKlasaAplikacji& a) {
-                a.Dodaj_tytul("A", "a", "1");
-                for (int n : { 10, -5, 2 })
-                    a.Dodaj_ksiazke("A", n);
-                a.pozycje.Sortuj(Porownaj_pozycje);
-            },
+        { "numbers sorted as signed integers", "t A|a|1; k A|10; k A|-5; k A|2; sp",
             "tytuly 2: 6 A|a|1; pozycje 3: 8 -5->6 9 2->6 7 10->6" },
-        // Emptying returns no identifier to the counter.
-        { "emptying, then a title",
-            [](TKlasaAplikacji& a) {
-                a.Dodaj_tytul("Stary dom", "Anonim", "83-01-00001-5");
-                a.Dodaj_ksiazke("Stary dom", 1);
-                a.Usun_wszystko();
-                a.Dodaj_tytul("Nowy", "A", "1");
-            },
+        { "emptied, then a title", "t Stary dom|Anonim|83-01-00001-5; k Stary dom|1; u; t Nowy|A|1",
             "tytuly 2: 8 Nowy|A|1; pozycje 3:" },
-        { "a set identifier raises the counter, never lowers it",
-            [](TKlasaAplikacji& a) {
-                a.tytuly.Ustaw_identyfikator(100);
-                a.Dodaj_tytul("a", "b", "c");
-                a.pozycje.Ustaw_identyfikator(50);
-                a.Dodaj_tytul("d", "e", "f");
-                a.pozycje.Ustaw_identyfikator(-1);
-                a.Dodaj_tytul("g", "h", "i");
-            },
+        { "set identifiers", "it 100; t a|b|c; ip 50; t d|e|f; ip -1; t g|h|i",
             "tytuly 100: 103 g|h|i 102 d|e|f 101 a|b|c; pozycje -1:" },
-        // From the counter's end on, free identifiers above the collections'
-        // five, lowest first.
-        { "an exhausted counter gives the lowest free identifiers",
-            [](TKlasaAplikacji& a) {
-                licznik_obiektow = std::numeric_limits<std::int32_t>::max() - 1;
-                a.Dodaj_tytul("a", "b", "c");
-                a.Dodaj_tytul("d", "e", "f");
-                a.Dodaj_ksiazke("a", 1);
-                a.pozycje.Ustaw_identyfikator(8);
-                a.Dodaj_ksiazke("d", 2);
-            },
+        { "an exhausted counter", "l 2147483646; t a|b|c; t d|e|f; k a|1; ip 8; k d|2",
             "tytuly 2: 6 d|e|f 2147483647 a|b|c; pozycje 8: 9 2->6 7 1->2147483647" },
     };
-    for (const auto& p : przypadki) {
+    auto rozwin = [](std::string tekst) {
+        for (const auto& [skrot, pelny] : { std::pair { "X40", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx" },
+                 std::pair { "X19", "xxxxxxxxxxxxxxxxxxx" } })
+            for (std::size_t i; (i = tekst.find(skrot)) != std::string::npos;)
+                tekst.replace(i, 3, pelny);
+        return tekst;
+    };
+    for (const auto& [co, kroki, opis] : przypadki) {
         licznik_obiektow = 0;
         TKlasaAplikacji app;
-        p.kroki(app);
-        EXPECT_EQ(Opis(app), p.opis) << p.co;
+        Wykonaj_kroki(app, rozwin(kroki));
+        EXPECT_EQ(Opis(app), rozwin(opis)) << co;
         app.Usun_wszystko();
     }
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/Migawka.h"
 
+#include "domain/Porownania.h"
+
+#include <cstdlib>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -91,4 +95,34 @@ std::string Opis(const TKlasaAplikacji& app)
             + (tytul < 0 ? "-" : std::to_string(std::get<3>(m.tytuly[static_cast<std::size_t>(tytul)])))
             + (wypozyczona ? "+w" : "");
     return o;
+}
+
+void Wykonaj_kroki(TKlasaAplikacji& app, const std::string& kroki)
+{
+    std::istringstream wszystkie(kroki);
+    for (std::string krok; std::getline(wszystkie, krok, ';');) {
+        std::istringstream czytany(krok);
+        std::string rodzaj, reszta;
+        czytany >> rodzaj >> std::ws;
+        std::getline(czytany, reszta);
+        std::vector<std::string> pola;
+        std::istringstream pola_tekst(reszta);
+        for (std::string pole; std::getline(pola_tekst, pole, '|');)
+            pola.push_back(pole);
+        const auto liczba = static_cast<std::int32_t>(pola.empty() ? 0 : std::strtol(pola.back().c_str(), nullptr, 10));
+        if (rodzaj == "t")
+            app.Dodaj_tytul(pola.at(0).c_str(), pola.at(1).c_str(), pola.at(2).c_str());
+        else if (rodzaj == "k")
+            app.Dodaj_ksiazke(pola.at(0).c_str(), liczba);
+        else if (rodzaj == "st")
+            app.tytuly.Sortuj(Porownaj_tytuly);
+        else if (rodzaj == "sp")
+            app.pozycje.Sortuj(Porownaj_pozycje);
+        else if (rodzaj == "u")
+            app.Usun_wszystko();
+        else if (rodzaj == "it" || rodzaj == "ip")
+            (rodzaj == "it" ? static_cast<Kolekcja_obiektow&>(app.tytuly) : app.pozycje).Ustaw_identyfikator(liczba);
+        else if (rodzaj == "l")
+            licznik_obiektow = liczba;
+    }
 }

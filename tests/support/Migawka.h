@@ -39,3 +39,9 @@ struct Migawka {
 // as identifier name|author|ISBN, each copy as identifier number->title's
 // identifier ("-" for none), a loan marked "+w".
 std::string Opis(const TKlasaAplikacji& app);
+
+// Runs steps on the application, "; " between them: "t name|author|ISBN" adds
+// a title, "k name|number" a copy, "st" and "sp" sort the titles and the
+// copies, "u" empties, "it n" and "ip n" set the collections' identifiers,
+// "l n" the counter.
+void Wykonaj_kroki(TKlasaAplikacji& app, const std::string& kroki);
