@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -47,24 +48,24 @@ int Tymczasowe_w(const fs::path& katalog)
     return ile;
 }
 
-// Whether a signal waits to be taken by the process.
-bool Czeka_sygnal(pid_t proces)
+// The process's signals of one kind ("SigPnd", "ShdPnd": waiting to be
+// taken; "SigCgt": caught by a handler), bit n - 1 for signal n.
+std::uint64_t Sygnaly_procesu(pid_t proces, const std::string& rodzaj)
 {
     std::istringstream linie(Czytaj_bajty("/proc/" + std::to_string(proces) + "/status"));
     for (std::string linia; std::getline(linie, linia);)
-        if ((linia.rfind("SigPnd:", 0) == 0 || linia.rfind("ShdPnd:", 0) == 0)
-            && std::stoull(linia.substr(7), nullptr, 16) != 0)
-            return true;
-    return false;
+        if (linia.rfind(rodzaj + ":", 0) == 0)
+            return std::stoull(linia.substr(rodzaj.size() + 1), nullptr, 16);
+    return 0;
 }
 
-// Saves interrupted at random moments, over it and past it. SIGKILL over a
+// Saves interrupted at random moments, over it and past it: SIGKILL over a
 // file replaced through a temporary one; every signal that ends a program
 // (logout, Ctrl+C, a closed terminal, a user signal, a timer) while a
 // hard-linked file is written in place, where it waits until the file is
-// whole and, of two sent one after the other, the first is acted on (the
-// higher number first, so that it is not merely the lowest). Every name
-// always holds the old or the new file.
+// whole. Of two sent one after the other while that Save holds them, the
+// first is acted on (the higher number first, so that it is not merely the
+// lowest). Every name always holds the old or the new file.
 TEST_F(Awarie, InterruptedSavesLeaveTheOldOrTheNewFile)
 {
     struct Przerwanie {
@@ -72,14 +73,16 @@ TEST_F(Awarie, InterruptedSavesLeaveTheOldOrTheNewFile)
         bool w_miejscu;
         std::vector<std::vector<int>> sygnaly;
         unsigned ziarno;
-        double rozrzut; // the moments spread over this many Saves
+        double rozrzut; // the moments spread over this many Saves; 0: once it holds signals
+        int ile = 30;
     };
     const Przerwanie przerwania[] = {
         { "kills", false, { { SIGKILL } }, 20261207, 1.5 },
         { "signals", true,
             { { SIGTERM }, { SIGINT }, { SIGHUP }, { SIGUSR1 }, { SIGUSR2 }, { SIGALRM }, { SIGPWR }, { SIGVTALRM },
-                { SIGRTMIN }, { SIGTERM, SIGHUP } },
+                { SIGRTMIN } },
             20261208, 1.5 },
+        { "two signals", true, { { SIGTERM, SIGHUP } }, 20261209, 0, 4 },
     };
     const std::string nowy = Nowy_plik();
     for (const Przerwanie& p : przerwania) {
@@ -87,17 +90,23 @@ TEST_F(Awarie, InterruptedSavesLeaveTheOldOrTheNewFile)
         Zapisz_bajty("proba1.txt", stary);
         if (p.w_miejscu)
             fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
-        int stare = 0, nowe = 0;
+        int stare = 0, nowe = 0, trzymane = 0;
         std::size_t proba = 0;
         const std::vector<int>* wyslane = &p.sygnaly[0];
         Przerywaj_w_losowych_chwilach(
-            30, p.rozrzut, p.ziarno, [&] { Zapisz_bajty("proba1.txt", stary); }, [&] { app.Zachowaj(); },
+            p.ile, p.rozrzut, p.ziarno, [&] { Zapisz_bajty("proba1.txt", stary); }, [&] { app.Zachowaj(); },
             [&](pid_t dziecko) {
                 wyslane = &p.sygnaly[proba++ % p.sygnaly.size()];
+                // The Save holds signals while its handler catches SIGTERM.
+                for (int i = 0;
+                     p.rozrzut == 0 && i < 20000 && !(Sygnaly_procesu(dziecko, "SigCgt") >> (SIGTERM - 1) & 1); ++i)
+                    std::this_thread::sleep_for(std::chrono::microseconds(100));
+                trzymane += Sygnaly_procesu(dziecko, "SigCgt") >> (SIGTERM - 1) & 1;
                 // Each taken before the next is sent: of two waiting at once,
                 // the lower number would be taken first.
                 for (const int sygnal : *wyslane)
-                    for (int ms = (::kill(dziecko, sygnal), 0); ms < 1000 && Czeka_sygnal(dziecko); ++ms)
+                    for (int ms = (::kill(dziecko, sygnal), 0);
+                         ms < 1000 && (Sygnaly_procesu(dziecko, "SigPnd") | Sygnaly_procesu(dziecko, "ShdPnd")); ++ms)
                         std::this_thread::sleep_for(std::chrono::milliseconds(1));
             },
             [&](int status, bool przerwany) {
@@ -114,11 +123,13 @@ TEST_F(Awarie, InterruptedSavesLeaveTheOldOrTheNewFile)
                 if (przerwany)
                     (po == stary ? stare : nowe)++;
             });
-        std::printf("%s: %d left the old file, %d the new one\n", p.co, stare, nowe);
+        std::printf("%s: %d left the old file, %d the new one, %d sent while held\n", p.co, stare, nowe, trzymane);
         // Interruptions that always came too late, or a Save that never
-        // replaces the file, would show only one of the two.
-        EXPECT_GT(stare, 0) << p.co;
+        // replaces the file, would show only one of the two; signals meant
+        // for a held Save must have met one.
+        EXPECT_TRUE(p.rozrzut == 0 || stare > 0) << p.co;
         EXPECT_GT(nowe, 0) << p.co;
+        EXPECT_TRUE(p.rozrzut > 0 || trzymane == p.ile) << p.co;
     }
     // What the killed Saves left behind goes with the next Save.
     fs::remove("druga_nazwa.txt");
