@@ -4,6 +4,7 @@
 #include "app/Jedna_instancja.h"
 
 #include <QAction>
+#include <QDebug>
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -121,8 +122,10 @@ TEST_F(Okno_glowne, EveryWindowIsAsItsFormDrawsIt)
         QObject* o = *c.nazwa ? Kontrolka<QObject>(c.okno, c.nazwa) : c.okno;
         ASSERT_NE(o, nullptr);
         const QVariant jest = Wlasnosc(o, c.wlasnosc);
+        QString tekst;
+        QDebug(&tekst) << jest;
         EXPECT_EQ(jest, c.wartosc) << c.okno->objectName().toStdString() << " " << c.nazwa << " " << c.wlasnosc << ": "
-                                   << jest.toString().toStdString();
+                                   << tekst.toStdString();
     }
 }
 
