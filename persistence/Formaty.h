@@ -11,23 +11,10 @@
 #include "persistence/Format_obiektow.h"
 #include "persistence/Tablica_obiektow.h"
 
-#include <type_traits>
-
-// The class code that marks an object as a T; any object is a PDC_Obiekt.
-// TTytul and TPozycja are final, so the code alone proves the class.
-template <class T> bool Jest_klasy(const PDC_Obiekt* obiekt)
-{
-    if constexpr (std::is_same_v<T, TTytul>)
-        return obiekt->Podaj_kod_klasy() == kod_tytulu;
-    else if constexpr (std::is_same_v<T, TPozycja>)
-        return obiekt->Podaj_kod_klasy() == kod_pozycji;
-    else
-        return std::is_same_v<T, PDC_Obiekt>;
-}
-
-// A format bound to one domain object at a time; its definition carries the
-// object's identifier after the class name.
-template <class T> class Format_PDC_obiektow : public Format_obiektow {
+// A format bound to one domain object at a time, of the class code given
+// (TTytul and TPozycja are final, so the code proves the class; -1 takes any
+// object); its definition carries the object's identifier after the class name.
+template <class T, std::int32_t kod = -1> class Format_PDC_obiektow : public Format_obiektow {
 public:
     using Format_obiektow::Format_obiektow;
 
@@ -35,7 +22,7 @@ public:
     void Ustaw_obiekt(void* o) override
     {
         auto* pdc = static_cast<PDC_Obiekt*>(o);
-        obiekt = pdc != nullptr && Jest_klasy<T>(pdc) ? static_cast<T*>(pdc) : nullptr;
+        obiekt = pdc != nullptr && (kod == -1 || pdc->Podaj_kod_klasy() == kod) ? static_cast<T*>(pdc) : nullptr;
     }
 
 protected:
@@ -84,7 +71,7 @@ public:
     void Czytaj_pola(Strumien_wejsciowy& s) override;
 };
 
-class Format_tytulu : public Format_PDC_obiektow<TTytul> {
+class Format_tytulu : public Format_PDC_obiektow<TTytul, kod_tytulu> {
 public:
     using Format_PDC_obiektow::Format_PDC_obiektow;
 
@@ -93,7 +80,7 @@ public:
 };
 
 // A copy: its number, then references to its title and its loan.
-class Format_pozycji : public Format_PDC_obiektow<TPozycja> {
+class Format_pozycji : public Format_PDC_obiektow<TPozycja, kod_pozycji> {
 public:
     using Format_PDC_obiektow::Format_PDC_obiektow;
 
