@@ -39,6 +39,8 @@ public:
     }
     PDC_Obiekt* Obiekt(std::int32_t pozycja) const;
     std::int32_t Podaj_licznik() const { return licznik; }
+    // Room for n entries, when their number is known.
+    void Zarezerwuj(std::size_t n);
 
     // Gives a listed object a new identifier unless that is -1 or another
     // object of this table holds it; returns whether it was given.
