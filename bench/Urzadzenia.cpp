@@ -6,10 +6,10 @@
 #include "app/kartxform.h"
 #include "dialogs/wystyt.h"
 #include "domain/Porownania.h"
-#include "persistence/Deskryptor.h"
+#include "safefile/Deskryptor.h"
 #include "persistence/Indeks_identyfikatorow.h"
 #include "persistence/Mapa_kartx.h"
-#include "persistence/Strumien_wyjsciowy.h"
+#include "safefile/Strumien_wyjsciowy.h"
 #include "persistence/Tablica_obiektow.h"
 
 #include <QTest>

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "persistence/Strumien_wejsciowy.h"
-#include "persistence/Strumien_wyjsciowy.h"
+#include "safefile/Strumien_wyjsciowy.h"
 
 class Tablica_obiektow;
 

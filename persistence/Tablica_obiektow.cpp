@@ -2,12 +2,12 @@
 #include "persistence/Tablica_obiektow.h"
 
 #include "domain/PDC_Obiekt.h"
-#include "persistence/Deskryptor.h"
+#include "safefile/Deskryptor.h"
 #include "persistence/Format_obiektow.h"
 #include "persistence/Mapa_klas.h"
 #include "persistence/Strumien_wejsciowy.h"
-#include "persistence/Strumien_wyjsciowy.h"
-#include "persistence/Zapis_bezpieczny.h"
+#include "safefile/Strumien_wyjsciowy.h"
+#include "safefile/Zapis_bezpieczny.h"
 
 #include <limits>
 #include <utility>

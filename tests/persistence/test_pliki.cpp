@@ -4,13 +4,14 @@
 
 #include "Aplikacja_w_katalogu.h"
 #include "Przyklad.h"
-#include "persistence/Deskryptor.h"
+#include "safefile/Deskryptor.h"
 #include "persistence/Mapa_kartx.h"
 #include "persistence/Tablica_obiektow.h"
 #include "tests/support/Dziecko.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdarg>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
@@ -30,6 +32,17 @@
 
 namespace fs = std::filesystem;
 
+// Each step by which a Save changes a file (a rename, a link, a write, a
+// truncate, a clone, a sync) counts this down once done; the one that brings
+// it to 0 kills the program, as SIGKILL or a power cut would there.
+static int kroki_do_zabicia = 0;
+static long Krok(long wynik)
+{
+    if (kroki_do_zabicia > 0 && --kroki_do_zabicia == 0)
+        ::raise(SIGKILL);
+    return wynik;
+}
+
 // The error the next renames report instead of renaming; 0 lets them rename.
 // Defined here, rename(2) and renameat2(2) of this program are these.
 static int blad_przemianowania = 0;
@@ -39,7 +52,35 @@ extern "C" int renameat2(int z, const char* stara, int do_, const char* nowa, un
         errno = blad_przemianowania;
         return -1;
     }
-    return static_cast<int>(::syscall(SYS_renameat2, z, stara, do_, nowa, flagi));
+    return static_cast<int>(Krok(::syscall(SYS_renameat2, z, stara, do_, nowa, flagi)));
+}
+
+// The error that links report, as on FAT; 0 lets them link.
+static int blad_dowiazania = 0;
+extern "C" int link(const char* stara, const char* nowa) noexcept
+{
+    if (blad_dowiazania != 0) {
+        errno = blad_dowiazania;
+        return -1;
+    }
+    return static_cast<int>(Krok(::syscall(SYS_linkat, AT_FDCWD, stara, AT_FDCWD, nowa, 0)));
+}
+extern "C" int ftruncate(int fd, off_t dlugosc) noexcept
+{
+    return static_cast<int>(Krok(::syscall(SYS_ftruncate, fd, dlugosc)));
+}
+extern "C" int fsync(int fd)
+{
+    return static_cast<int>(Krok(::syscall(SYS_fsync, fd)));
+}
+extern "C" int ioctl(int fd, unsigned long zadanie, ...) noexcept
+{
+    va_list argumenty;
+    va_start(argumenty, zadanie);
+    void* argument = va_arg(argumenty, void*);
+    va_end(argumenty);
+    const long wynik = ::syscall(SYS_ioctl, fd, zadanie, argument);
+    return static_cast<int>(zadanie == FICLONE || zadanie == FICLONERANGE ? Krok(wynik) : wynik);
 }
 extern "C" int rename(const char* stara, const char* nowa) noexcept
 {
@@ -64,7 +105,7 @@ extern "C" ssize_t write(int fd, const void* dane, std::size_t n)
         }
         n = std::min(n, static_cast<std::size_t>(zapis_do - gdzie));
     }
-    return ::syscall(SYS_write, fd, dane, n);
+    return Krok(::syscall(SYS_write, fd, dane, n));
 }
 
 // The error that reservations of room report, as on a full disk; 0 lets them
@@ -183,61 +224,87 @@ TEST_F(Pliki, SavesThatMeetAnObstacleEndWholeUnderEveryName)
         ASSERT_TRUE(WIFEXITED(status)) << p.co << ": ended by " << strsignal(WTERMSIG(status));
         const int wynik = WEXITSTATUS(status);
         EXPECT_EQ(wynik & 1, p.koniec == Koniec::nowy) << p.co << ": the driver's result";
-        EXPECT_EQ(Czytaj_bajty(p.koniec == Koniec::obok ? "proba1.txt~" : "proba1.txt"),
-            p.koniec == Koniec::nowy ? nowy : stary)
+        const std::string po_zapisie = Czytaj_bajty("proba1.txt");
+        EXPECT_TRUE(p.koniec == Koniec::nowy ? po_zapisie == nowy : p.koniec == Koniec::obok || po_zapisie == stary)
             << p.co;
+        // The backup made before the first change stays where the Save went
+        // on, or where the old bytes could not come back.
+        const bool z_kopia = p.koniec == Koniec::nowy || p.koniec == Koniec::obok;
+        EXPECT_EQ(fs::exists("proba1.txt.~1~"), z_kopia) << p.co;
+        EXPECT_TRUE(!z_kopia || Czytaj_bajty("proba1.txt.~1~") == stary) << p.co;
         EXPECT_TRUE(!p.druga_nazwa || Czytaj_bajty("druga_nazwa.txt") == Czytaj_bajty("proba1.txt")) << p.co;
         if (p.koniec == Koniec::bez_zapisu) {
             struct stat po { };
             ::stat("proba1.txt", &po);
             EXPECT_EQ(wynik & 2, 0) << p.co << ": the file was written";
-            // Giving back what a reservation may have taken stamps the file.
-            EXPECT_TRUE(p.blad_rezerwacji != 0
+            // Giving back what a reservation may have taken stamps the file,
+            // and so does the backup's second name, made and removed again.
+            EXPECT_TRUE(p.blad_rezerwacji != 0 || p.blad_przemianowania != 0
                 || (po.st_ctim.tv_sec == przed.st_ctim.tv_sec && po.st_ctim.tv_nsec == przed.st_ctim.tv_nsec))
                 << p.co << ": the file was touched";
         }
         EXPECT_LT(trwanie, std::chrono::seconds(30)) << p.co;
         // (Refused renames refuse the backup's too.)
-        EXPECT_EQ(Pliki_w_katalogu(), 1 + p.druga_nazwa + (p.koniec == Koniec::obok)) << p.co << ": files left";
+        EXPECT_EQ(Pliki_w_katalogu(), 1 + p.druga_nazwa + z_kopia) << p.co << ": files left";
     }
 }
 
-// A run's first Save keeps the file it finds as proba1.txt~ and later ones
-// leave it; a run that found none makes none, nor does a Save refused
-// before writing; a backup is never written through a link, and a file
-// written in place keeps a copy, not another name of itself.
+// A run's first Save keeps the file it finds as its next numbered backup,
+// private as the file, and later ones add none; a run that found none makes
+// none, nor does a Save refused before writing, nor one that finds the file
+// in its newest backup already. Names that something else holds are skipped
+// and left as they are; an older "proba1.txt~" stays; a file written in
+// place keeps a copy, and one whose second name is its own backup is no
+// reason to write in place.
 TEST_F(Pliki, TheRunsFirstSaveKeepsTheFileItReplaces)
 {
-    enum class Obok { nic, starsza_kopia, dowiazanie };
     struct Przebieg {
         const char* co;
         bool plik; // proba1.txt is there to be found
-        Obok obok; // what proba1.txt~ is before
-        bool druga_nazwa;
-        fs::perms prawa;
-        bool kopia; // proba1.txt~ then holds the file found, after two Saves of one run
+        // What stands beside it: a name and its bytes; "->x" a link to x,
+        // "/" a folder, "=" a second name of proba1.txt.
+        std::vector<std::pair<const char*, std::string>> obok;
+        const char* kopia; // the backup that then holds the file found, or none
+        fs::perms prawa = fs::perms::owner_read | fs::perms::owner_write;
     };
+    const std::string starszy = "starsza\r\n";
     const Przebieg przebiegi[] = {
-        { "no file", false, Obok::nic, false, fs::perms::owner_all, false },
-        { "a file replaced", true, Obok::nic, false, fs::perms::owner_all, true },
-        { "an older backup", true, Obok::starsza_kopia, false, fs::perms::owner_all, true },
-        { "a backup name that links elsewhere", true, Obok::dowiazanie, false, fs::perms::owner_all, true },
-        { "written in place", true, Obok::nic, true, fs::perms::owner_all, true },
-        { "a read-only file", true, Obok::nic, false, fs::perms::owner_read, false },
+        { "no file", false, {}, nullptr },
+        { "a file replaced", true, {}, "proba1.txt.~1~" },
+        { "a file replaced, readable by all", true, {}, "proba1.txt.~1~",
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read },
+        { "an older backup of another kind stays", true, { { "proba1.txt~", starszy } }, "proba1.txt.~1~" },
+        { "numbered backups", true, { { "proba1.txt.~1~", starszy }, { "proba1.txt.~7~", starszy } },
+            "proba1.txt.~8~" },
+        { "the newest backup holds the file", true, { { "proba1.txt.~1~", starszy }, { "proba1.txt.~2~", stary } },
+            nullptr },
+        { "names held by a link and a folder", true,
+            { { "cel.txt", starszy }, { "proba1.txt.~1~", "->cel.txt" }, { "proba1.txt.~2~", "/" } },
+            "proba1.txt.~3~" },
+        { "names that are no backups", true, { { "proba1.txt.~01~", starszy }, { "proba1.txt.~x~", starszy } },
+            "proba1.txt.~1~" },
+        { "written in place", true, { { "druga_nazwa.txt", "=" } }, "proba1.txt.~1~" },
+        { "a second name that is its own backup", true, { { "proba1.txt.~1~", "=" } }, nullptr },
+        { "a read-only file", true, {}, nullptr, fs::perms::owner_read },
     };
     for (const Przebieg& p : przebiegi) {
         for (const std::string& nazwa : Pliki_w("."))
-            fs::remove(nazwa);
+            fs::remove_all(nazwa);
         if (p.plik)
             Zapisz_bajty("proba1.txt", stary);
-        if (p.obok == Obok::starsza_kopia)
-            Zapisz_bajty("proba1.txt~", "starsza\r\n");
-        if (p.obok == Obok::dowiazanie)
-            Zapisz_bajty("cel.txt", "cel\r\n"), fs::create_symlink("cel.txt", "proba1.txt~");
-        if (p.druga_nazwa)
-            fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+        for (const auto& [nazwa, bajty] : p.obok) {
+            if (bajty == "=")
+                fs::create_hard_link("proba1.txt", nazwa);
+            else if (bajty == "/")
+                fs::create_directory(nazwa);
+            else if (bajty.starts_with("->"))
+                fs::create_symlink(bajty.substr(2), nazwa);
+            else
+                Zapisz_bajty(nazwa, bajty);
+        }
         if (p.plik)
             fs::permissions("proba1.txt", p.prawa);
+        std::set<std::string> przed = Pliki_w(".");
         const int status = W_dziecku([] {
             licznik_obiektow = 0;
             TKlasaAplikacji run;
@@ -247,14 +314,123 @@ TEST_F(Pliki, TheRunsFirstSaveKeepsTheFileItReplaces)
             run.Zachowaj();
         });
         ASSERT_EQ(status, 0) << p.co;
-        EXPECT_EQ(fs::is_regular_file(fs::symlink_status("proba1.txt~")), p.kopia) << p.co;
-        EXPECT_TRUE(!p.kopia || Czytaj_bajty("proba1.txt~") == stary) << p.co;
-        EXPECT_TRUE(!fs::exists("cel.txt") || Czytaj_bajty("cel.txt") == "cel\r\n") << p.co;
-        EXPECT_TRUE(!fs::exists("druga_nazwa.txt") || Czytaj_bajty("druga_nazwa.txt") == Czytaj_bajty("proba1.txt"))
-            << p.co;
+        const std::string zapisany = Czytaj_bajty("proba1.txt");
+        if (p.kopia != nullptr) {
+            EXPECT_EQ(Czytaj_bajty(p.kopia), stary) << p.co;
+            EXPECT_EQ(fs::status(p.kopia).permissions(), p.prawa) << p.co;
+            przed.insert(p.kopia);
+        }
+        przed.insert("proba1.txt");
+        EXPECT_EQ(Pliki_w("."), przed) << p.co << ": one backup at most, and nothing else";
+        for (const auto& [nazwa, bajty] : p.obok) {
+            if (bajty == "=")
+                EXPECT_EQ(Czytaj_bajty(nazwa), nazwa[0] == 'd' ? zapisany : stary) << p.co << " " << nazwa;
+            else if (bajty == "/" || bajty.starts_with("->"))
+                EXPECT_EQ(fs::symlink_status(nazwa).type(), bajty == "/" ? fs::file_type::directory : fs::file_type::symlink)
+                    << p.co << " " << nazwa;
+            else
+                EXPECT_EQ(Czytaj_bajty(nazwa), bajty) << p.co << " " << nazwa;
+        }
         app.Otworz();
-        EXPECT_FALSE(fs::exists("proba2.txt~")) << p.co << ": Open's file keeps no backup";
+        EXPECT_EQ(Pliki_w(".").count("proba2.txt.~1~"), 0u) << p.co << ": Open's file keeps no backup";
         fs::permissions("proba1.txt", fs::perms::owner_all);
+    }
+}
+
+// Eleven runs that each save leave the files that the last ten replaced;
+// habitual empty Saves push out one backup, not all of them.
+TEST_F(Pliki, BackupsLastTenRuns)
+{
+    Zapisz_bajty("proba1.txt", stary);
+    std::vector<std::string> zastapione { stary };
+    auto przebieg = [](int tytuly) {
+        return [tytuly] {
+            licznik_obiektow = 0;
+            TKlasaAplikacji run;
+            for (int i = 0; i < tytuly; ++i)
+                run.Dodaj_tytul(("Tytul " + std::to_string(i)).c_str(), "Autor", std::to_string(i).c_str());
+            run.Zachowaj();
+            run.Zachowaj();
+        };
+    };
+    for (int run = 1; run <= 11; ++run) {
+        ASSERT_EQ(W_dziecku(przebieg(run)), 0);
+        zastapione.push_back(Czytaj_bajty("proba1.txt"));
+    }
+    for (int run = 12; run <= 14; ++run)
+        ASSERT_EQ(W_dziecku(przebieg(0)), 0);
+    // Runs 12 and 13 replaced run 11's file and the first empty one; 14 found its file in the newest backup.
+    zastapione.push_back(Czytaj_bajty("proba1.txt"));
+    std::set<std::string> oczekiwane { "proba1.txt" };
+    for (int numer = 4; numer <= 13; ++numer) {
+        const std::string nazwa = "proba1.txt.~" + std::to_string(numer) + "~";
+        oczekiwane.insert(nazwa);
+        EXPECT_EQ(Czytaj_bajty(nazwa), zastapione[static_cast<std::size_t>(numer - 1)]) << nazwa;
+    }
+    EXPECT_EQ(Pliki_w("."), oczekiwane);
+}
+
+// A Save stopped after any step by which it changes a file, on each route,
+// leaves what was on disk before it whole in a file that the librarian sees
+// (a name without a leading dot), and so does the next run's Save after it.
+// A run's later Save in place keeps its old bytes so until the new ones are
+// synced.
+TEST_F(Pliki, ASaveStoppedAfterAnyStepLeavesTheOldCatalogueWholeInSight)
+{
+    struct Droga {
+        const char* co;
+        bool druga_nazwa; // written in place
+        int blad_dowiazania; // the backup is a copy where links are refused
+        bool pozniejszy; // the run's second Save is the one stopped
+    };
+    const Droga drogi[] = {
+        { "replaced", false, 0, false },
+        { "replaced, links refused", false, EPERM, false },
+        { "in place", true, 0, false },
+        { "in place, a later Save", true, 0, true },
+    };
+    Dodaj_tytuly(300);
+    auto przebieg = [&](int kroki, int blad, bool pozniejszy) {
+        return [=, this] {
+            blad_dowiazania = blad;
+            if (pozniejszy)
+                app.Zachowaj();
+            app.Dodaj_tytul("Nowy", "Autor", "N-1");
+            kroki_do_zabicia = kroki;
+            app.Zachowaj();
+        };
+    };
+    auto widoczne_z = [](const std::string& bajty) {
+        for (const std::string& nazwa : Pliki_w("."))
+            if (nazwa[0] != '.' && fs::is_regular_file(nazwa) && Czytaj_bajty(nazwa) == bajty)
+                return true;
+        return false;
+    };
+    for (const Droga& d : drogi) {
+        int kroki = 1;
+        for (; kroki < 400; ++kroki) {
+            for (const std::string& nazwa : Pliki_w("."))
+                fs::remove(nazwa);
+            Zapisz_bajty("proba1.txt", stary);
+            if (d.druga_nazwa)
+                fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
+            std::string przed = stary;
+            if (d.pozniejszy) {
+                ASSERT_EQ(W_dziecku([&] { app.Zachowaj(); }), 0);
+                przed = Czytaj_bajty("proba1.txt");
+                Zapisz_bajty("proba1.txt", stary);
+            }
+            const int status = W_dziecku(przebieg(kroki, d.blad_dowiazania, d.pozniejszy));
+            const bool zabity = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+            ASSERT_TRUE(zabity || status == 0) << d.co << ", step " << kroki;
+            if (!zabity)
+                break;
+            EXPECT_TRUE(widoczne_z(przed)) << d.co << ": stopped after step " << kroki;
+            ASSERT_EQ(W_dziecku([&] { app.Zachowaj(); }), 0);
+            EXPECT_TRUE(widoczne_z(przed)) << d.co << ": stopped after step " << kroki << ", then saved";
+        }
+        EXPECT_GT(kroki, 4) << d.co << ": too few steps to stop at";
+        std::printf("%s: stopped after each of %d steps\n", d.co, kroki - 1);
     }
 }
 

@@ -129,6 +129,8 @@ struct Miejsce {
     bool jako_nobody = false;
     Druga_nazwa druga = Druga_nazwa::brak;
     bool kopia = true; // the old file found can be kept beside it
+    gid_t grupa_plikow = nogroup;
+    mode_t tryb_kopii = 0; // the backup's mode where it differs from the file's
 };
 
 void PrintTo(const Miejsce& m, std::ostream* os)
@@ -156,7 +158,7 @@ TEST_P(Miejsca, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
         ASSERT_EQ(::chmod(k.c_str(), m.tryb_folderu), 0);
         for (const char* nazwa : { "proba1.txt", "proba2.txt" }) {
             Zapisz_bajty(k / nazwa, "stara zawartosc\r\n");
-            ASSERT_EQ(::chown((k / nazwa).c_str(), m.wlasciciel_plikow, nogroup), 0);
+            ASSERT_EQ(::chown((k / nazwa).c_str(), m.wlasciciel_plikow, m.grupa_plikow), 0);
             ASSERT_EQ(::chmod((k / nazwa).c_str(), m.tryb_plikow), 0);
         }
     } else if (m.druga == Druga_nazwa::dowiazanie) {
@@ -177,12 +179,20 @@ TEST_P(Miejsca, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
                 ::umount(punkt.c_str());
         }
     } odmontowanie { m.druga == Druga_nazwa::montowanie ? k / "proba1.txt" : fs::path() };
+    struct stat przed { };
+    ::stat((k / "proba1.txt").c_str(), &przed);
     ASSERT_EQ(W_dziecku(Sesja, k.c_str(), m.jako_nobody), 0);
     Wynik w = Wynik_w(k);
-    // The first Save keeps the file it finds, written in place or replaced.
+    // The first Save keeps the file it finds, written in place or replaced,
+    // readable by no one who could not read the file.
     if (m.tryb_folderu != 0 || m.druga != Druga_nazwa::brak) {
-        EXPECT_EQ(w.pliki.erase("proba1.txt~"), m.kopia);
-        EXPECT_TRUE(!m.kopia || Czytaj_bajty(k / "proba1.txt~") == "stara zawartosc\r\n");
+        EXPECT_EQ(w.pliki.erase("proba1.txt.~1~"), m.kopia);
+        struct stat kopia { };
+        if (m.kopia && ::stat((k / "proba1.txt.~1~").c_str(), &kopia) == 0) {
+            EXPECT_EQ(Czytaj_bajty(k / "proba1.txt.~1~"), "stara zawartosc\r\n");
+            EXPECT_EQ(kopia.st_mode & 07777, m.tryb_kopii != 0 ? m.tryb_kopii : przed.st_mode & 07777);
+            EXPECT_EQ(kopia.st_gid, m.tryb_kopii != 0 ? nogroup : przed.st_gid);
+        }
     }
     if (m.druga == Druga_nazwa::dowiazanie) {
         EXPECT_EQ(Czytaj_bajty(k / "druga_nazwa.txt"), oczekiwany.proba1);
@@ -195,7 +205,7 @@ TEST_P(Miejsca, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
     ASSERT_EQ(::stat((k / "proba1.txt").c_str(), &st), 0);
     if (m.tryb_folderu != 0) {
         EXPECT_EQ(st.st_uid, m.wlasciciel_plikow);
-        EXPECT_EQ(st.st_gid, nogroup);
+        EXPECT_EQ(st.st_gid, m.grupa_plikow);
         EXPECT_EQ(st.st_mode & 07777, m.tryb_plikow);
     }
 }
@@ -207,6 +217,8 @@ INSTANTIATE_TEST_SUITE_P(, Miejsca,
         Miejsce { "bez_prawa_tworzenia", nullptr, 0755, nobody, 0644, true, Druga_nazwa::brak, false },
         // A /tmp-like folder: nobody may not rename over daemon's file, only write it.
         Miejsce { "lepki", nullptr, 01777, daemon_uzytkownik, 0664, true },
+        // There nobody cannot give the copy daemon's group: its bits become the others'.
+        Miejsce { "lepki_cudza_grupa", nullptr, 01777, daemon_uzytkownik, 0646, true, Druga_nazwa::brak, true, 1, 0666 },
         // Root replaces nobody's file, which keeps its owner and mode.
         Miejsce { "cudzy_plik", nullptr, 0755, nobody, 0640, false },
         Miejsce { "dowiazanie", nullptr, 0, 0, 0, false, Druga_nazwa::dowiazanie },
@@ -320,8 +332,8 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
         || (po.st_ctim.tv_sec == przed.st_ctim.tv_sec && po.st_ctim.tv_nsec == przed.st_ctim.tv_nsec))
         << "the file was touched";
     // A backup, where one could be made, holds the old file.
-    const bool kopia = fs::exists(k / "proba1.txt~");
-    EXPECT_TRUE(!kopia || Czytaj_bajty(k / "proba1.txt~") == stary);
+    const bool kopia = fs::exists(k / "proba1.txt.~1~");
+    EXPECT_TRUE(!kopia || Czytaj_bajty(k / "proba1.txt.~1~") == stary);
     EXPECT_EQ(Pliki_w(k).size(), nazwy.size() + kopia) << "no temporary file, no proba2.txt";
 
     // Once there is room again, the same Save goes through.

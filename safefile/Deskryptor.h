@@ -54,6 +54,6 @@ std::optional<std::string> Czytaj_wszystko(int fd);
 // keeps no locks, true without one.
 bool Zablokuj(int fd, short rodzaj);
 
-// The content of a regular file, or nothing when it cannot be read whole.
-// It waits for a writer that holds a lock on the file, within Zablokuj's time.
+// The content of a regular file, or nothing when it cannot be read whole:
+// also where a writer's lock on it outlasts Zablokuj's wait.
 std::optional<std::string> Wczytaj_plik(const char* nazwa);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Plik_tymczasowy.h"
+#include "safefile/Plik_tymczasowy.h"
 
 #include <cerrno>
 #include <csignal>
@@ -8,10 +8,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <linux/fs.h>
 #include <memory>
 #include <random>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -29,13 +27,13 @@ std::string Katalog(const std::string& sciezka)
     return katalog.empty() ? "." : katalog;
 }
 
-Plik_tymczasowy::Plik_tymczasowy(const std::string& cel)
+Plik_tymczasowy::Plik_tymczasowy(const std::string& cel, mode_t prawa)
 {
     std::random_device losowe;
     const std::string poczatek = Katalog(cel) + "/" + Przedrostek(cel) + std::to_string(::getpid()) + "-";
     for (int proba = 0; proba < 100; ++proba) {
         sciezka = poczatek + std::to_string(losowe());
-        fd = Deskryptor(::open(sciezka.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        fd = Deskryptor(::open(sciezka.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, prawa));
         blad = fd.Otwarty() ? 0 : errno;
         if (blad != EEXIST)
             break;
@@ -64,31 +62,6 @@ bool Plik_tymczasowy::Przemianuj(const std::string& nazwa)
     sciezka.clear();
     fd.Zamknij();
     return true;
-}
-
-bool Plik_tymczasowy::Zamien(const std::string& nazwa)
-{
-    return !sciezka.empty() && ::renameat2(AT_FDCWD, sciezka.c_str(), AT_FDCWD, nazwa.c_str(), RENAME_EXCHANGE) == 0;
-}
-
-std::optional<Plik_tymczasowy> Kopia_pliku(const std::string& cel, int zrodlo, Sposob_kopii sposob)
-{
-    std::optional<Plik_tymczasowy> kopia(std::in_place, cel);
-    if (!kopia->Jest())
-        return std::nullopt;
-    bool zrobiona = sposob != Sposob_kopii::kopia && ::ioctl(kopia->Numer(), FICLONE, zrodlo) == 0;
-    if (!zrobiona && sposob != Sposob_kopii::klon) {
-        const auto blok = std::make_unique_for_overwrite<char[]>(1 << 20);
-        off_t gdzie = 0;
-        ssize_t n = 0;
-        while ((n = ::pread(zrodlo, blok.get(), 1 << 20, gdzie)) > 0
-            && Zapisz_wszystko(kopia->Numer(), { blok.get(), static_cast<std::size_t>(n) }))
-            gdzie += n;
-        zrobiona = n == 0;
-    }
-    if (!zrobiona || ::fsync(kopia->Numer()) != 0)
-        return std::nullopt;
-    return kopia;
 }
 
 void Usun_porzucone(const std::string& cel)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Zapis_w_miejscu.h"
+#include "safefile/Zapis_w_miejscu.h"
 
-#include "persistence/Deskryptor.h"
-#include "persistence/Plik_tymczasowy.h"
-#include "persistence/Sygnaly.h"
-#include "persistence/Zapis_bezpieczny.h"
+#include "safefile/Deskryptor.h"
+#include "safefile/Kopie_zapasowe.h"
+#include "safefile/Plik_tymczasowy.h"
+#include "safefile/Sygnaly.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -155,46 +155,53 @@ bool Sklonuj_na(int cel, int zrodlo, std::size_t dlugosc)
 // How the new bytes reach the file, and how the old ones come back.
 class Nadpisanie {
 public:
-    Nadpisanie(const std::string& cel, int fd, std::string_view stare)
+    Nadpisanie(const std::string& cel, int fd, const struct stat& st, const std::string& stare)
         : cel(cel)
         , fd(fd)
+        , st(st)
         , stare(stare)
         , kopiowany(Kopiowany_przy_zapisie(fd))
+        , nowa_kopia(!Rowna_najnowszej(cel, st, &stare))
     {
     }
 
-    // The room proven, the file untouched.
-    bool Przygotuj(std::string_view nowe, bool z_kopia)
+    // The room proven, then the old bytes whole under a backup's name where
+    // the newest backup does not hold them already; the file untouched.
+    bool Przygotuj(std::string_view nowe)
     {
         if (!W_limicie_rozmiaru(std::max(nowe.size(), stare.size())))
             return false;
         if (!kopiowany) {
-            // The backup comes after the reservation, and is a copy: a clone
-            // would share the blocks just made the file's own.
             if (!Zarezerwuj(fd, nowe.size(), stare.size()))
                 return false;
-            if (z_kopia)
-                kopia = Kopia_pliku(cel, fd, Sposob_kopii::kopia);
+            // A copy: a clone would share the blocks just made the file's own.
+            if (nowa_kopia)
+                kopia = Zapisz_kopie(cel, stare, st);
             return true;
         }
         // A quota may hide the room on copy-on-write: the new bytes are
         // written beside the file, where a lack of room stops them, to be
-        // cloned over it; the old bytes' clone serves the restore.
-        kopia = Kopia_pliku(cel, fd, Sposob_kopii::klon);
-        if (kopia) {
-            nowy.emplace(cel);
-            return nowy->Jest() && Zapisz_wszystko(nowy->Numer(), nowe) && ::fsync(nowy->Numer()) == 0;
+        // cloned over it; the old bytes' clone is the backup and serves the
+        // restore.
+        nowy.emplace(cel);
+        if (nowy->Jest()) {
+            if (!Zapisz_wszystko(nowy->Numer(), nowe) || ::fsync(nowy->Numer()) != 0)
+                return false;
+            kopia = Sklonuj_kopie(cel, fd, st);
+            if (kopia.Jest())
+                return true;
         }
+        nowy.reset();
         // Without a clone the room cannot be proven: it must be free for the
         // new bytes and for putting the old ones back. A copy never stops a
         // Save that would succeed without it.
-        if (z_kopia)
-            kopia = Kopia_pliku(cel, fd, Sposob_kopii::kopia);
+        if (nowa_kopia)
+            kopia = Zapisz_kopie(cel, stare, st);
         if (Wolne_po_zapisie(nowe.size()))
             return true;
-        if (!kopia)
+        if (!kopia.Jest())
             return false;
-        kopia.reset();
+        kopia.Usun();
         return Wolne_po_zapisie(nowe.size());
     }
 
@@ -203,12 +210,27 @@ public:
         return nowy ? Sklonuj_na(fd, nowy->Numer(), dane.size()) : Zapisz_od_poczatku(fd, dane);
     }
 
-    // The old bytes come back as a clone of their copy, or overwrite blocks
-    // that the file still has; on copy-on-write the new ones are freed first.
+    // A run's first Save keeps its backup (the ten newest stay); a later
+    // one's, and one whose old bytes came back, goes. Where they could not
+    // come back, the old bytes stay in a backup whatever happens.
+    void Zakoncz(bool zapisany, bool pierwszy)
+    {
+        if (zapisany && pierwszy && nowa_kopia && kopia.Jest())
+            Usun_nadmiarowe_kopie(cel);
+        else if (zapisany || Przywroc())
+            kopia.Usun();
+        else if (!kopia.Jest() && nowa_kopia)
+            Zapisz_kopie(cel, stare, st);
+    }
+
+private:
+    // The old bytes come back as a clone of their backup, or overwrite
+    // blocks that the file still has; on copy-on-write the new ones are
+    // freed first.
     bool Przywroc()
     {
         for (int proba = 0; proba < 3; ++proba) {
-            if (kopia && kopiowany && Sklonuj_na(fd, kopia->Numer(), stare.size()))
+            if (kopia.Numer() >= 0 && kopiowany && Sklonuj_na(fd, kopia.Numer(), stare.size()))
                 return true;
             if (kopiowany && ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0)
                 ::syncfs(fd);
@@ -218,15 +240,6 @@ public:
         return false;
     }
 
-    // The copy of the old bytes takes the backup's name.
-    void Zachowaj_kopie()
-    {
-        if (kopia && kopia->Przemianuj(Nazwa_kopii(cel)))
-            Synchronizuj_katalog(Katalog(cel));
-        kopia.reset();
-    }
-
-private:
     // Room freed a moment ago (a temporary file) counts once committed.
     bool Wolne_po_zapisie(std::size_t nowe)
     {
@@ -237,10 +250,12 @@ private:
 
     const std::string& cel;
     int fd;
-    std::string_view stare;
+    const struct stat& st;
+    const std::string& stare;
     bool kopiowany;
+    bool nowa_kopia; // the newest backup does not hold the old bytes
     std::optional<Plik_tymczasowy> nowy; // the new bytes, to be cloned over the file
-    std::optional<Plik_tymczasowy> kopia; // the old bytes
+    Kopia_zapasowa kopia; // the old bytes
 };
 
 } // namespace
@@ -260,21 +275,14 @@ bool Zapisz_w_miejscu(const std::string& cel, std::string_view nowe, bool* kopia
     const std::optional<std::string> stare = Czytaj_wszystko(fd);
     if (!stare)
         return false;
-    const bool z_kopia = kopia_zapasowa != nullptr && *kopia_zapasowa;
-    Nadpisanie nadpisanie(cel, fd, *stare);
-    if (!nadpisanie.Przygotuj(nowe, z_kopia))
+    Nadpisanie nadpisanie(cel, fd, st, *stare);
+    if (!nadpisanie.Przygotuj(nowe))
         return false;
     const Obsluga_sygnalow wstrzymane;
-    if (nadpisanie.Zapisz(nowe)) {
-        if (kopia_zapasowa != nullptr)
-            *kopia_zapasowa = false;
-        if (z_kopia)
-            nadpisanie.Zachowaj_kopie();
-        return true;
-    }
-    // Where the old bytes could not be put back, the copy of them is all
-    // that holds the old catalogue.
-    if (!nadpisanie.Przywroc())
-        nadpisanie.Zachowaj_kopie();
-    return false;
+    const bool zapisany = nadpisanie.Zapisz(nowe);
+    const bool pierwszy = kopia_zapasowa != nullptr && *kopia_zapasowa;
+    nadpisanie.Zakoncz(zapisany, pierwszy);
+    if (zapisany && pierwszy)
+        *kopia_zapasowa = false;
+    return zapisany;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Sygnaly.h"
+#include "safefile/Sygnaly.h"
 
 #include <atomic>
 #include <pthread.h>

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "persistence/Deskryptor.h"
+#include "safefile/Deskryptor.h"
 
 #include <optional>
 #include <string>
+#include <sys/types.h>
 #include <utility>
 
 // A new file beside a target, named after it and after this process, so that
-// a later Save removes it once this process is gone. Removed with the object
-// unless it took a name of its own.
+// a later Save removes it once this process is gone: it only ever holds new
+// bytes, never the only copy of old ones. Created with the mode `prawa` (the
+// process's mask applies), private by default. Removed with the object unless
+// it took a name of its own.
 class Plik_tymczasowy {
 public:
-    explicit Plik_tymczasowy(const std::string& cel);
+    explicit Plik_tymczasowy(const std::string& cel, mode_t prawa = 0600);
     ~Plik_tymczasowy();
 
     Plik_tymczasowy(Plik_tymczasowy&& inny) noexcept
@@ -39,20 +42,12 @@ public:
     bool Utrwal();
     // Renames it over `nazwa`, which it then is; errno tells why not.
     bool Przemianuj(const std::string& nazwa);
-    // Swaps it with `nazwa` in one step: it then holds what `nazwa` held.
-    bool Zamien(const std::string& nazwa);
 
 private:
     std::string sciezka;
     Deskryptor fd;
     int blad = 0;
 };
-
-// A synced copy beside `cel` of the file open as `zrodlo`, made as asked: a
-// clone (no room, blocks shared), bytes copied, or a clone where the file
-// system can and else a copy; none where it cannot be made.
-enum class Sposob_kopii { klon, kopia, klon_lub_kopia };
-std::optional<Plik_tymczasowy> Kopia_pliku(const std::string& cel, int zrodlo, Sposob_kopii sposob);
 
 // The folder that holds `sciezka`.
 std::string Katalog(const std::string& sciezka);

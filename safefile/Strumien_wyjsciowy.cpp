@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Strumien_wyjsciowy.h"
+#include "safefile/Strumien_wyjsciowy.h"
 
-#include "persistence/Deskryptor.h"
+#include "safefile/Deskryptor.h"
 
 #include <algorithm>
 #include <charconv>

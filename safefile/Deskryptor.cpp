@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "persistence/Deskryptor.h"
+#include "safefile/Deskryptor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -80,8 +80,9 @@ std::optional<std::string> Wczytaj_plik(const char* nazwa)
     struct stat st { };
     if (!fd.Otwarty() || ::fstat(fd.Numer(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    // A Save writing the file in place through another name holds it; past
-    // the wait the file is read as it stands.
-    Zablokuj(fd.Numer(), F_RDLCK);
+    // A Save writing the file in place through another name holds it; a
+    // lock that outlasts the wait leaves the file unread, as half written.
+    if (!Zablokuj(fd.Numer(), F_RDLCK))
+        return std::nullopt;
     return Czytaj_wszystko(fd.Numer());
 }
