@@ -10,6 +10,7 @@
 // See bench/README.md.
 
 #include "Biblioteka.h"
+#include "Kopie.h"
 #include "Pomiary.h"
 #include "Sqlite.h"
 #include "Urzadzenia.h"
@@ -182,6 +183,7 @@ int main(int argc, char** argv)
     bool smoke = false;
     bool wrogie = false;
     bool urzadzenia = false;
+    bool kopie = false;
     std::vector<long> rozmiary;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -193,6 +195,8 @@ int main(int argc, char** argv)
             wrogie = true;
         else if (a == "--devices")
             urzadzenia = true;
+        else if (a == "--backups")
+            kopie = true;
         else
             rozmiary.push_back(std::atol(argv[i]));
     }
@@ -213,6 +217,13 @@ int main(int argc, char** argv)
 
     if (wrogie) {
         const int wynik = Zmierz_wrogie(wrogie_n, smoke ? 1 : proby);
+        std::filesystem::current_path("/");
+        std::filesystem::remove_all(wzor);
+        return wynik;
+    }
+
+    if (kopie) {
+        const int wynik = Zmierz_kopie(urzadzenia_n, smoke ? 1 : proby);
         std::filesystem::current_path("/");
         std::filesystem::remove_all(wzor);
         return wynik;
