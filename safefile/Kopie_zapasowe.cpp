@@ -84,8 +84,9 @@ template <typename F> Kopia_zapasowa Nowy_plik_kopii(const std::string& cel, con
             Synchronizuj_katalog(Katalog(cel));
             return fd;
         }
+        const int blad = errno == EEXIST ? EIO : errno;
         ::unlink(sciezka.c_str());
-        errno = EIO;
+        errno = blad;
         return std::nullopt;
     });
 }

@@ -62,6 +62,11 @@ bool Bez_rezerwacji(int blad)
     return blad == EOPNOTSUPP || blad == ENOSYS;
 }
 
+bool Bez_miejsca(int blad)
+{
+    return blad == ENOSPC || blad == EDQUOT;
+}
+
 // Whether some of the file's first `dlugosc` bytes lie in blocks shared with
 // a clone; where the map cannot be read (tmpfs), nothing is shared.
 bool Ma_wspolne_bloki(int fd, std::size_t dlugosc)
@@ -96,21 +101,22 @@ bool Ma_wspolne_bloki(int fd, std::size_t dlugosc)
 // blocks the file already has may be refused on a nearly full disk (xfs)
 // although the write needs none of them. A layer without reservations (FUSE,
 // FAT, NTFS) may hide a copy-on-write file system, so there the reported free
-// room must hold the whole new file.
-bool Zarezerwuj(int fd, std::size_t nowe, std::size_t stare)
+// room must hold the whole new file, and `bez_rezerwacji` is set.
+bool Zarezerwuj(int fd, std::size_t nowe, std::size_t stare, bool& bez_rezerwacji)
 {
     // Refused without touching the file where the room is plainly not there.
     if (nowe > stare && !Wolne(fd, nowe - stare))
         return false;
     // Asking for the first block, which the file has, tells whether the file
     // system reserves at all; any answer but "not supported" says it does.
-    const bool rezerwuje = stare == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 1) == 0 || !Bez_rezerwacji(errno);
-    if (!rezerwuje)
+    bez_rezerwacji = stare != 0 && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 1) != 0 && Bez_rezerwacji(errno);
+    if (bez_rezerwacji)
         return Wolne(fd, nowe);
     if (nowe > stare) {
         const off_t dodane = static_cast<off_t>(nowe - stare);
         if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(stare), dodane) != 0) {
-            if (Bez_rezerwacji(errno))
+            bez_rezerwacji = Bez_rezerwacji(errno);
+            if (bez_rezerwacji)
                 return Wolne(fd, nowe);
             // Whatever part was reserved past the end is given back.
             [[maybe_unused]] const int wynik = ::ftruncate(fd, static_cast<off_t>(stare));
@@ -172,12 +178,15 @@ public:
         if (!W_limicie_rozmiaru(std::max(nowe.size(), stare.size())))
             return false;
         if (!kopiowany) {
-            if (!Zarezerwuj(fd, nowe.size(), stare.size()))
+            bool bez_rezerwacji = false;
+            if (!Zarezerwuj(fd, nowe.size(), stare.size(), bez_rezerwacji))
                 return false;
             // A copy: a clone would share the blocks just made the file's own.
             if (nowa_kopia)
                 kopia = Zapisz_kopie(cel, stare, st);
-            return true;
+            // Where the old bytes found no room beside the file, a layer that
+            // reserves nothing (FUSE) proves no room for the write either.
+            return kopia.Jest() || !nowa_kopia || !bez_rezerwacji || !Bez_miejsca(errno);
         }
         // A quota may hide the room on copy-on-write: the new bytes are
         // written beside the file, where a lack of room stops them, to be
@@ -190,6 +199,11 @@ public:
             kopia = Sklonuj_kopie(cel, fd, st);
             if (kopia.Jest())
                 return true;
+            // A quota that the new bytes passed may stop their clone.
+            if (Bez_miejsca(errno))
+                return false;
+        } else if (Bez_miejsca(nowy->Blad())) {
+            return false; // a quota with no room for even an empty file
         }
         nowy.reset();
         // Without a clone the room cannot be proven: it must be free for the
