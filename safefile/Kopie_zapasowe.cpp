@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -142,19 +143,34 @@ bool Rowna_najnowszej(const std::string& cel, const struct stat& st, const std::
     const auto najnowsza = std::find_if(
         kopie.rbegin(), kopie.rend(), [&](const Wpis_kopii& wpis) { return Zwykly_plik(wpis.sciezka, kopia); });
     if (najnowsza == kopie.rend() || (kopia.st_dev == st.st_dev && kopia.st_ino == st.st_ino)
-        || kopia.st_size != st.st_size)
+        || kopia.st_size != st.st_size || (dane != nullptr && dane->size() != static_cast<std::size_t>(st.st_size)))
         return false;
-    auto czytaj = [](const std::string& sciezka) {
-        const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        return fd.Otwarty() ? Czytaj_wszystko(fd.Numer()) : std::nullopt;
+    constexpr int flagi = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    const Deskryptor w_kopii(::open(najnowsza->sciezka.c_str(), flagi));
+    const Deskryptor w_pliku(dane != nullptr ? -1 : ::open(cel.c_str(), flagi));
+    // Compared block by block: no more memory than two blocks.
+    constexpr std::size_t blok = 1 << 20;
+    const auto a = std::make_unique_for_overwrite<char[]>(blok);
+    const auto b = std::make_unique_for_overwrite<char[]>(blok);
+    const auto czytaj = [](const Deskryptor& fd, char* dokad, std::size_t n, std::size_t od) {
+        for (std::size_t gotowe = 0; gotowe < n;) {
+            const ssize_t przeczytane = ::pread(fd.Numer(), dokad + gotowe, n - gotowe, static_cast<off_t>(od + gotowe));
+            if (przeczytane <= 0)
+                return false;
+            gotowe += static_cast<std::size_t>(przeczytane);
+        }
+        return true;
     };
-    const std::optional<std::string> w_kopii = czytaj(najnowsza->sciezka);
-    if (!w_kopii)
-        return false;
-    if (dane != nullptr)
-        return *w_kopii == *dane;
-    const std::optional<std::string> w_pliku = czytaj(cel);
-    return w_pliku && *w_kopii == *w_pliku;
+    const auto dlugosc = static_cast<std::size_t>(st.st_size);
+    for (std::size_t od = 0; od < dlugosc; od += blok) {
+        const std::size_t n = std::min(blok, dlugosc - od);
+        if (!czytaj(w_kopii, a.get(), n, od))
+            return false;
+        const char* drugi = dane != nullptr ? dane->data() + od : b.get();
+        if ((dane == nullptr && !czytaj(w_pliku, b.get(), n, od)) || std::memcmp(a.get(), drugi, n) != 0)
+            return false;
+    }
+    return true;
 }
 
 void Usun_nadmiarowe_kopie(const std::string& cel)
