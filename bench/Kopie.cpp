@@ -79,8 +79,8 @@ int Zmierz_kopie(long obiekty, int proby)
             w.czasy.push_back(Sekundy_od(start));
         }
     const double bez = Mediana(warianty[0].czasy);
-    std::printf("Save's backups at %ld objects (medians of %d, seconds; ratio to Save without a backup)\n", obiekty,
-        proby);
+    std::printf(
+        "Save's backups at %ld objects (medians of %d, seconds; ratio to Save without a backup)\n", obiekty, proby);
     for (const Wariant& w : warianty)
         std::printf("%-44s %8.4f %6.3f\n", w.nazwa, Mediana(w.czasy), Mediana(w.czasy) / bez);
     Usun_kopie();

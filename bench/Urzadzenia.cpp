@@ -6,11 +6,11 @@
 #include "app/kartxform.h"
 #include "dialogs/wystyt.h"
 #include "domain/Porownania.h"
-#include "safefile/Deskryptor.h"
 #include "persistence/Indeks_identyfikatorow.h"
 #include "persistence/Mapa_kartx.h"
-#include "safefile/Strumien_wyjsciowy.h"
 #include "persistence/Tablica_obiektow.h"
+#include "safefile/Deskryptor.h"
+#include "safefile/Strumien_wyjsciowy.h"
 
 #include <QTest>
 

@@ -2,10 +2,10 @@
 #include "persistence/Tablica_obiektow.h"
 
 #include "domain/PDC_Obiekt.h"
-#include "safefile/Deskryptor.h"
 #include "persistence/Format_obiektow.h"
 #include "persistence/Mapa_klas.h"
 #include "persistence/Strumien_wejsciowy.h"
+#include "safefile/Deskryptor.h"
 #include "safefile/Strumien_wyjsciowy.h"
 #include "safefile/Zapis_bezpieczny.h"
 

@@ -154,7 +154,8 @@ bool Rowna_najnowszej(const std::string& cel, const struct stat& st, const std::
     const auto b = std::make_unique_for_overwrite<char[]>(blok);
     const auto czytaj = [](const Deskryptor& fd, char* dokad, std::size_t n, std::size_t od) {
         for (std::size_t gotowe = 0; gotowe < n;) {
-            const ssize_t przeczytane = ::pread(fd.Numer(), dokad + gotowe, n - gotowe, static_cast<off_t>(od + gotowe));
+            const ssize_t przeczytane
+                = ::pread(fd.Numer(), dokad + gotowe, n - gotowe, static_cast<off_t>(od + gotowe));
             if (przeczytane <= 0)
                 return false;
             gotowe += static_cast<std::size_t>(przeczytane);

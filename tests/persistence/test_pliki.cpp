@@ -5,25 +5,25 @@
 #include "Aplikacja_w_katalogu.h"
 #include "Przyklad.h"
 #include "System_plikow_testowy.h"
-#include "safefile/Deskryptor.h"
 #include "persistence/Mapa_kartx.h"
 #include "persistence/Tablica_obiektow.h"
+#include "safefile/Deskryptor.h"
 #include "tests/support/Dziecko.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdarg>
 #include <chrono>
 #include <csignal>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <linux/fs.h>
 #include <memory>
 #include <optional>
 #include <set>
-#include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -329,7 +329,8 @@ TEST_F(Pliki, TheRunsFirstSaveKeepsTheFileItReplaces)
             if (bajty == "=")
                 EXPECT_EQ(Czytaj_bajty(nazwa), nazwa[0] == 'd' ? zapisany : stary) << p.co << " " << nazwa;
             else if (bajty == "/" || bajty.starts_with("->"))
-                EXPECT_EQ(fs::symlink_status(nazwa).type(), bajty == "/" ? fs::file_type::directory : fs::file_type::symlink)
+                EXPECT_EQ(
+                    fs::symlink_status(nazwa).type(), bajty == "/" ? fs::file_type::directory : fs::file_type::symlink)
                     << p.co << " " << nazwa;
             else
                 EXPECT_EQ(Czytaj_bajty(nazwa), bajty) << p.co << " " << nazwa;

@@ -218,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(, Miejsca,
         // A /tmp-like folder: nobody may not rename over daemon's file, only write it.
         Miejsce { "lepki", nullptr, 01777, daemon_uzytkownik, 0664, true },
         // There nobody cannot give the copy daemon's group: its bits become the others'.
-        Miejsce { "lepki_cudza_grupa", nullptr, 01777, daemon_uzytkownik, 0646, true, Druga_nazwa::brak, true, 1, 0666 },
+        Miejsce {
+            "lepki_cudza_grupa", nullptr, 01777, daemon_uzytkownik, 0646, true, Druga_nazwa::brak, true, 1, 0666 },
         // Root replaces nobody's file, which keeps its owner and mode.
         Miejsce { "cudzy_plik", nullptr, 0755, nobody, 0640, false },
         Miejsce { "dowiazanie", nullptr, 0, 0, 0, false, Druga_nazwa::dowiazanie },
@@ -372,10 +373,10 @@ INSTANTIATE_TEST_SUITE_P(, Pelne_dyski,
         // A catalogue of about 2 MB made a little shorter, with room a little
         // short of the whole new file and a little past it: on copy-on-write
         // behind a quota, and through FUSE over a nearly full btrfs.
-        Pelny_dysk { "btrfs_kwota_krotszy_16k", "btrfs_kwota", Droga::druga_nazwa, 6000, 5990, 16 * 1024,
-            Koniec::nietkniety },
-        Pelny_dysk { "btrfs_kwota_krotszy_1m", "btrfs_kwota", Droga::druga_nazwa, 6000, 5990, 1024 * 1024,
-            Koniec::nietkniety },
+        Pelny_dysk {
+            "btrfs_kwota_krotszy_16k", "btrfs_kwota", Droga::druga_nazwa, 6000, 5990, 16 * 1024, Koniec::nietkniety },
+        Pelny_dysk {
+            "btrfs_kwota_krotszy_1m", "btrfs_kwota", Droga::druga_nazwa, 6000, 5990, 1024 * 1024, Koniec::nietkniety },
         Pelny_dysk {
             "btrfs_kwota_krotszy_3m", "btrfs_kwota", Droga::druga_nazwa, 6000, 5990, 3 * 1024 * 1024, Koniec::nowy },
         Pelny_dysk { "bindfs_nad_btrfs_krotszy", "bindfs_btrfs", Droga::druga_nazwa, 6000, 5990, 256 * 1024,
