@@ -29,7 +29,8 @@ void TKlasaAplikacji::Zachowaj()
         static_cast<std::size_t>(tytuly.Podaj_liczbe()) + static_cast<std::size_t>(pozycje.Podaj_liczbe()) + 2);
     tytuly.Wpisz_do_tablicy(&tablica);
     pozycje.Wpisz_do_tablicy(&tablica);
-    // The catalogue that the run's first Save replaces is kept as "proba1.txt~".
+    // The catalogue that the run's first Save replaces is kept as its next
+    // numbered backup, "proba1.txt.~N~".
     tablica.Zapisz_do_pliku("proba1.txt", &kopia_zapasowa);
 }
 
