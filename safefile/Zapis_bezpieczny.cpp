@@ -62,7 +62,7 @@ Droga Wybierz_droge(const std::string& cel, const struct stat* st)
         return Droga::zastapienie;
     // Other names show the new content only where the file is written in
     // place; names of its own backups are none of them.
-    if (st->st_nlink > 1 + Nazwy_kopii(cel, *st))
+    if (st->st_nlink > 1 && st->st_nlink > 1 + Nazwy_kopii(cel, *st))
         return Droga::w_miejscu;
     // A bind-mounted file cannot be renamed over, nor, in a sticky folder,
     // another user's file (nor a second name of it removed).
@@ -109,7 +109,8 @@ Zastapienie Zastap(const std::string& cel, const struct stat* stary, const Tresc
         return Zastapienie::nieudane;
     Kopia_zapasowa kopia;
     const bool z_kopia = stary != nullptr && pierwszy != nullptr && *pierwszy;
-    if (z_kopia && Nazwy_kopii(cel, *stary) == 0 && !Rowna_najnowszej(cel, *stary, nullptr))
+    // A backup that is a second name of the file keeps it already.
+    if (z_kopia && (stary->st_nlink == 1 || Nazwy_kopii(cel, *stary) == 0) && !Rowna_najnowszej(cel, *stary, nullptr))
         kopia = Kopia_starego(cel, *stary);
     if (!nowy.Przemianuj(cel)) {
         const int blad = errno;
