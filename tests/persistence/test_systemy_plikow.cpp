@@ -163,6 +163,7 @@ TEST_P(Miejsca, TheSessionWritesTheSameFilesAsInAnOrdinaryFolder)
         }
     } else if (m.druga == Druga_nazwa::dowiazanie) {
         Zapisz_bajty(k / "proba1.txt", "stara zawartosc\r\n");
+        ASSERT_EQ(::chmod((k / "proba1.txt").c_str(), 0600), 0); // a private catalogue
         fs::create_hard_link(k / "proba1.txt", k / "druga_nazwa.txt");
     } else if (m.druga == Druga_nazwa::montowanie) {
         Zapisz_bajty(k / "proba1.txt", "");
@@ -223,6 +224,8 @@ INSTANTIATE_TEST_SUITE_P(, Miejsca,
         // Root replaces nobody's file, which keeps its owner and mode.
         Miejsce { "cudzy_plik", nullptr, 0755, nobody, 0640, false },
         Miejsce { "dowiazanie", nullptr, 0, 0, 0, false, Druga_nazwa::dowiazanie },
+        // The backup of a private file written in place on btrfs: a clone.
+        Miejsce { "btrfs_dowiazanie", "btrfs", 0, 0, 0, false, Druga_nazwa::dowiazanie },
         Miejsce { "zamontowany_plik", nullptr, 0, 0, 0, false, Druga_nazwa::montowanie }),
     [](const auto& info) { return std::string(info.param.nazwa); });
 
