@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Okna_dialogowe.h"
 
+#include "toolkit/Komunikat_przy_polu.h"
 #include "toolkit/Konwersje.h"
 
 #include <QDialog>
@@ -51,21 +52,61 @@ void Wyrownaj_wklejony(QString& tekst, int& kursor)
     }
 }
 
+// A box holds at most this many characters, as its field does.
+constexpr int najwiecej_znakow = 19;
+
+// Digits of another script (full-width, Arabic-Indic, ...) are the ASCII
+// digits their reader meant.
+void Cyfry_ascii(QString& tekst)
+{
+    for (QChar& znak : tekst)
+        if (znak.unicode() > 0x7F && znak.isDigit())
+            znak = QChar(u'0' + znak.digitValue());
+}
+
 // What a box shows is what is stored: no control character is kept (a paste
-// with any other than line ends and tabs is refused whole), and nothing that
-// windows-1250 cannot hold.
+// with any other than line ends and tabs is refused whole), nothing that
+// windows-1250 cannot hold, and no more than the field's characters, the
+// rest of a paste cut. Each refusal is said at the box.
 class Walidator_pola : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit Walidator_pola(QLineEdit* pole)
+        : QValidator(pole)
+        , komunikat(new Komunikat_przy_polu(pole))
+    {
+    }
     State validate(QString& tekst, int& kursor) const override
     {
         if (Ma_sterujace(tekst)) {
             Wyrownaj_wklejony(tekst, kursor);
-            if (Ma_sterujace(tekst))
+            if (Ma_sterujace(tekst)) {
+                komunikat->Pokaz(QStringLiteral("Nie wklejono tekstu: zawiera znaki sterujące."));
                 return Invalid;
+            }
         }
-        return Kodowanie_cp1250().Da_sie_zapisac(tekst) ? Acceptable : Invalid;
+        Cyfry_ascii(tekst);
+        if (!Kodowanie_cp1250().Da_sie_zapisac(tekst)) {
+            QString obce;
+            for (const QChar znak : tekst)
+                if (!obce.contains(znak) && !Kodowanie_cp1250().Da_sie_zapisac(QString(znak)))
+                    obce += znak;
+            komunikat->Pokaz(QStringLiteral("Nie przyjęto „%1”: katalog nie zapisuje tych znaków.").arg(obce));
+            return Invalid;
+        }
+        if (const qsizetype nadmiar = tekst.size() - najwiecej_znakow; nadmiar > 0) {
+            // What went in last ends at the cursor.
+            const qsizetype od = std::max<qsizetype>(0, kursor - nadmiar);
+            komunikat->Pokaz(QStringLiteral("Nie przyjęto „%1”: pole mieści najwyżej %2 znaków.")
+                                 .arg(tekst.mid(od, nadmiar))
+                                 .arg(najwiecej_znakow));
+            tekst.remove(od, nadmiar);
+            kursor = static_cast<int>(od);
+        }
+        return Acceptable;
     }
+
+private:
+    Komunikat_przy_polu* komunikat;
 };
 
 // An Alt or Meta chord is a command key, never text: one that no access key
@@ -158,7 +199,6 @@ void Ustaw_ramke_dialogu(QDialog* dialog)
 void Ustaw_pola_tekstowe(std::initializer_list<QLineEdit*> pola)
 {
     for (QLineEdit* pole : pola) {
-        pole->setMaxLength(19);
         pole->setValidator(new Walidator_pola(pole));
         pole->installEventFilter(new Bez_akordow(pole));
     }

@@ -37,8 +37,10 @@ void Dopasuj_do_czcionki(QWidget* okno);
 // grown for a larger font.
 void Ustaw_ramke_dialogu(QDialog* dialog);
 
-// Edit boxes for text fields, each: at most 19 characters, all of them ones
-// that windows-1250 holds, and no control characters (C1 ones included): a
-// paste loses its trailing line end, its other line ends and tabs become
-// spaces, and one with other controls is refused. Alt chords type nothing.
+// Edit boxes for text fields, each: at most 19 characters (a longer paste is
+// cut), all of them ones that windows-1250 holds, digits of other scripts as
+// ASCII ones, and no control characters (C1 ones included): a paste loses its
+// trailing line end, its other line ends and tabs become spaces, and one with
+// other controls is refused. What a box refuses, a note at it says. Alt
+// chords type nothing.
 void Ustaw_pola_tekstowe(std::initializer_list<QLineEdit*> pola);

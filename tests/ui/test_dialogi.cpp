@@ -174,47 +174,74 @@ TEST_F(Dialogi, AltChordsTypeNothingInAnyBox)
 }
 
 // A pasted text is stored as the box shows it: its trailing line end gone,
-// other line ends and tabs as spaces; other control characters, C1 ones
-// included, refuse it.
-TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
+// other line ends and tabs as spaces, digits of other scripts as ASCII ones;
+// other control characters, C1 ones included, and letters that windows-1250
+// lacks refuse it, and a note at the box says what it refused and why, as
+// it does for what goes beyond 19 characters. Latin letters in the number
+// box still reach OK, whose conversion says what is wrong.
+TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsItAndARefusalIsSaid)
 {
     struct Wklejenie {
         const char* pole;
         QString schowek;
         QString w_polu;
+        QString komunikat = {}; // a part of the note at the box, none where empty
+        QString przed = {}; // what the box holds before the paste
     };
+    const QString za_dlugi = QStringLiteral("pole mieści najwyżej 19 znaków");
+    const QString sterujace = QStringLiteral("zawiera znaki sterujące");
     const Wklejenie wklejenia[] = {
-        { "edytnazwa", "Pan Tadeusz\nKsiega I", "Pan Tadeusz Ksiega " },
+        { "edytnazwa", "Pan Tadeusz\nKsiega I", "Pan Tadeusz Ksiega ", QStringLiteral("„I”: ") + za_dlugi },
         { "edytnazwa", "Okno\r\n", "Okno" },
         { "edytautor", "\nSienkiewicz", " Sienkiewicz" },
         { "edytISBN", "Tab\there", "Tab here" },
         { "edytautor", QStringLiteral("Łódź nocą\r\n"), QStringLiteral("Łódź nocą") },
         { "edytnazwa", "a\r\nb\rc\n", "a b c" },
-        { "edytISBN", QStringLiteral("zły\x01znak"), "" },
+        { "edytISBN", QStringLiteral("zły\x01znak"), "", sterujace },
         { "edyttytul", "Okno\r", "Okno" },
         { "edytnum", "\n77", " 77" },
         { "edytnum", "88\n99", "88 99" },
+        { "edytnum", "abc", "abc" },
         // Characters of no code page that no one sees: the C1 controls.
-        { "edytnazwa", QStringLiteral("ab\u0081cd"), "" },
-        { "edytautor", QStringLiteral("ab\u0083cd"), "" },
-        { "edytISBN", QStringLiteral("83\u0088-1"), "" },
-        { "edyttytul", QStringLiteral("Lalka\u0090"), "" },
-        { "edytnum", QStringLiteral("1\u00982"), "" },
-        { "edytnazwa", QStringLiteral("\u0080x\u009F"), "" },
+        { "edytnazwa", QStringLiteral("ab\u0081cd"), "", sterujace },
+        { "edytautor", QStringLiteral("ab\u0083cd"), "", sterujace },
+        { "edytISBN", QStringLiteral("83\u0088-1"), "", sterujace },
+        { "edyttytul", QStringLiteral("Lalka\u0090"), "", sterujace },
+        { "edytnum", QStringLiteral("1\u00982"), "", sterujace },
+        { "edytnazwa", QStringLiteral("\u0080x\u009F"), "", sterujace },
+        // Letters windows-1250 lacks: the box keeps what it held.
+        { "edytnazwa", QStringLiteral("Жук и жаба"), "Pan ", QStringLiteral("„Жукижаб”: katalog nie zapisuje"),
+            "Pan " },
+        { "edyttytul", QStringLiteral("Lalka 日本"), "", QStringLiteral("„日本”: katalog nie zapisuje") },
+        { "edytautor", QStringLiteral("😀"), "", QStringLiteral("katalog nie zapisuje") },
+        { "edytISBN", QString(25, u'7'), QString(19, u'7'), QStringLiteral("„777777”: ") + za_dlugi },
+        // Digits of other scripts: full-width, Arabic-Indic.
+        { "edytnum", QStringLiteral("１２"), "12" },
+        { "edytnum", QStringLiteral("-٣٤"), "-34" },
     };
     for (const Wklejenie& w : wklejenia) {
         const bool tytul = nowy_tytul->findChild<QLineEdit*>(w.pole) != nullptr;
         QDialog* dialog = tytul ? static_cast<QDialog*>(nowy_tytul) : static_cast<QDialog*>(nowa_ksiazka);
+        const std::string wiersz = w.pole + (": " + w.schowek.toStdString());
         Po_poleceniu(tytul ? "Nowytytul1" : "Nowaksiazka1", dialog, [&](QDialog* d) {
             for (QLineEdit* pole : dialog->findChildren<QLineEdit*>()) {
                 if (pole->objectName() != QLatin1String(w.pole)) {
                     Wpisz(pole, pole->objectName() == "edytnum" ? "1" : "x");
                     continue;
                 }
+                Wpisz(pole, w.przed);
                 QApplication::clipboard()->setText(w.schowek);
                 pole->setFocus();
                 QTest::keySequence(pole, QKeySequence::Paste);
-                EXPECT_EQ(pole->text(), w.w_polu) << w.pole;
+                EXPECT_EQ(pole->text(), w.w_polu) << wiersz;
+                const auto* komunikat = pole->findChild<QLabel*>("Komunikat_przy_polu");
+                ASSERT_NE(komunikat, nullptr) << wiersz;
+                EXPECT_EQ(komunikat->isVisible(), !w.komunikat.isEmpty()) << wiersz;
+                EXPECT_TRUE(komunikat->text().contains(w.komunikat))
+                    << wiersz << ": " << komunikat->text().toStdString();
+                // A screen reader finds the note as the box's description.
+                EXPECT_EQ(pole->accessibleDescription(), w.komunikat.isEmpty() ? QString() : komunikat->text())
+                    << wiersz;
             }
             QTest::keyClick(d, Qt::Key_Return);
         });
@@ -222,12 +249,15 @@ TEST_F(Dialogi, PastedTextIsStoredAsTheBoxShowsIt)
             { "edytautor", nowy_tytul->autor }, { "edytISBN", nowy_tytul->ISBN },
             { "edyttytul", nowa_ksiazka->nazwa_tytulu } };
         if (pola.count(w.pole)) {
-            EXPECT_EQ(pola.at(w.pole), Kodowanie_cp1250().Na_bajty(w.w_polu)) << w.pole;
+            EXPECT_EQ(pola.at(w.pole), Kodowanie_cp1250().Na_bajty(w.w_polu)) << wiersz;
         }
         EXPECT_TRUE(w.w_polu != " 77" || nowa_ksiazka->numer == 77);
+        EXPECT_TRUE(w.w_polu != "-34" || nowa_ksiazka->numer == -34);
     }
-    // "88 99" is no number, and says so.
-    EXPECT_EQ(Zabierz_bledy(), std::vector<QString> { QStringLiteral("„88 99” nie jest poprawną liczbą całkowitą") });
+    // "88 99" and "abc" are no numbers, and OK's conversion says so.
+    EXPECT_EQ(Zabierz_bledy(),
+        (std::vector<QString> { QStringLiteral("„88 99” nie jest poprawną liczbą całkowitą"),
+            QStringLiteral("„abc” nie jest poprawną liczbą całkowitą") }));
 }
 
 // Commands run once per key press, however long the key is held; a box
