@@ -123,7 +123,7 @@ void Tkartexform::showEvent(QShowEvent* zdarzenie)
         resize(zewnetrzny_rozmiar * Skala_czcionki(this) - ramka);
         move(polozenie_okna);
     }
-    Umiesc_na_ekranie(this);
+    Zmiesc_na_ekranie(this);
 }
 
 void Tkartexform::changeEvent(QEvent* zdarzenie)

@@ -36,7 +36,7 @@ void Komunikat_przy_polu::Pokaz(const QString& tekst)
     move(pole->mapToGlobal(QPoint(0, pole->height() + 2)));
     show();
     raise();
-    Umiesc_na_ekranie(this);
+    Zmiesc_na_ekranie(this);
     czas.start(czas_komunikatu_ms);
     // A reader that announces no window of this kind still hears the box
     // described anew and an alert.

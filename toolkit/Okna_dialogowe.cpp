@@ -10,7 +10,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QValidator>
 
@@ -133,6 +135,7 @@ public:
 void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
 {
     QDialog::showEvent(zdarzenie);
+    Zmiesc_na_ekranie(this);
     const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
     if (ekran == nullptr)
         return;
@@ -141,16 +144,70 @@ void Okno_dialogowe::showEvent(QShowEvent* zdarzenie)
     move(ramka.topLeft());
 }
 
-void Umiesc_na_ekranie(QWidget* okno)
+namespace {
+// The scroll area that a window's form moves into once the window is cut
+// to its screen: the main window's central widget, or a dialog's controls,
+// which keep their places and their tab order.
+QScrollArea* Przewijana_forma(QWidget* okno)
+{
+    const QString nazwa = QStringLiteral("Przewijana_forma");
+    if (auto* obszar = okno->findChild<QScrollArea*>(nazwa, Qt::FindDirectChildrenOnly))
+        return obszar;
+    auto* obszar = new QScrollArea(okno);
+    obszar->setObjectName(nazwa);
+    obszar->setFrameShape(QFrame::NoFrame);
+    // Tab reaches the controls, and scrolls to each.
+    obszar->setFocusPolicy(Qt::NoFocus);
+    if (auto* glowne = qobject_cast<QMainWindow*>(okno)) {
+        obszar->setWidgetResizable(true);
+        obszar->setWidget(glowne->takeCentralWidget());
+        glowne->setCentralWidget(obszar);
+        return obszar;
+    }
+    std::vector<QWidget*> kolejnosc;
+    for (QWidget* w = okno->nextInFocusChain(); w != okno; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus)
+            kolejnosc.push_back(w);
+    auto* forma = new QWidget;
+    forma->setFixedSize(okno->size());
+    for (QWidget* dziecko : okno->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (dziecko == obszar || dziecko->isWindow())
+            continue;
+        const bool ukryte = dziecko->isHidden();
+        dziecko->setParent(forma);
+        dziecko->setVisible(!ukryte);
+    }
+    obszar->setWidget(forma);
+    obszar->setGeometry(okno->rect());
+    obszar->show();
+    for (std::size_t i = 1; i < kolejnosc.size(); ++i)
+        QWidget::setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
+    return obszar;
+}
+} // namespace
+
+void Zmiesc_na_ekranie(QWidget* okno)
 {
     const QScreen* ekran = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
     if (ekran == nullptr)
         return;
     const QRect obszar = ekran->availableGeometry();
-    const QRect ramka = okno->frameGeometry();
-    const int x = std::max(obszar.left(), std::min(ramka.left(), obszar.right() + 1 - ramka.width()));
-    const int y = std::max(obszar.top(), std::min(ramka.top(), obszar.bottom() + 1 - ramka.height()));
-    if (x != ramka.left() || y != ramka.top())
+    const QSize ramka = okno->frameGeometry().size() - okno->size();
+    const QSize miejsce = obszar.size() - ramka;
+    if (okno->width() > miejsce.width() || okno->height() > miejsce.height()) {
+        QScrollArea* przewijanie = Przewijana_forma(okno);
+        const QSize rozmiar = okno->size().boundedTo(miejsce);
+        if (okno->minimumSize() == okno->maximumSize())
+            okno->setFixedSize(rozmiar);
+        else
+            okno->resize(rozmiar);
+        if (!qobject_cast<QMainWindow*>(okno))
+            przewijanie->setGeometry(okno->rect());
+    }
+    const QRect r = okno->frameGeometry();
+    const int x = std::max(obszar.left(), std::min(r.left(), obszar.right() + 1 - r.width()));
+    const int y = std::max(obszar.top(), std::min(r.top(), obszar.bottom() + 1 - r.height()));
+    if (x != r.left() || y != r.top())
         okno->move(x, y);
 }
 

@@ -8,7 +8,8 @@
 class QLineEdit;
 
 // A dialog of the program: a dialog frame, fixed at its design size once
-// Ustaw_ramke_dialogu is called, and centred on the screen at every showing.
+// Ustaw_ramke_dialogu is called, fitted to and centred on the screen at
+// every showing.
 class Okno_dialogowe : public QDialog {
     Q_OBJECT
 public:
@@ -18,10 +19,11 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
 };
 
-// Moves a window just enough that its frame lies within its screen's
-// available area (on a small or scaled screen it may not); one larger than
-// that area keeps its top left corner on it.
-void Umiesc_na_ekranie(QWidget* okno);
+// Fits a window to the available area of its screen (a large font or scale
+// may make it larger): one that would not fit, frame included, takes the
+// largest size that does and its form scrolls; then it is moved just enough
+// that its frame lies within that area.
+void Zmiesc_na_ekranie(QWidget* okno);
 
 // How much larger than the one the windows were drawn for the font of
 // `okno` is: 1 at that font or a smaller one.

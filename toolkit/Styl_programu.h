@@ -6,9 +6,9 @@
 // The desktop's style, with what a reader must always see: the control with
 // the keyboard focus wears a frame of the text colour inside its own (a
 // default button with the focus differs from one without), and where the
-// palette is of high contrast, grid lines and the frames of boxes take the
-// text colour, which the desktop's lines, drawn a shade off the background,
-// would not.
+// palette is of high contrast, grid lines and the outlines of buttons, boxes,
+// the grid and the tool bar take the text colour, which the desktop's lines,
+// drawn a shade off the background, would not.
 class Styl_programu : public QProxyStyle {
     Q_OBJECT
 public:

@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTableView>
 #include <QTest>
 
 #include <functional>
@@ -351,5 +354,57 @@ TEST_F(Dialogi, AtALargerFontEveryWindowHoldsItsText)
     }
     QApplication::setFont(zwykla);
 }
+
+// At each desktop font, on the screen the tests run on (1280×1024, and the
+// same at twice the scale), every window, frame included, lies within the
+// screen's available area, and each of its controls can be brought into
+// view: where the window was cut to fit, its form scrolls.
+class Na_ekranie : public Okna_testowe, public ::testing::WithParamInterface<int> { };
+
+TEST_P(Na_ekranie, EveryWindowFitsTheScreenWithEveryControlReachable)
+{
+    const QFont zwykla = QApplication::font();
+    QFont czcionka = zwykla;
+    czcionka.setPointSize(GetParam());
+    QApplication::setFont(czcionka);
+    {
+        Tkartexform glowne;
+        const std::vector<QWidget*> okna { &glowne, new TAboutBox(&glowne), new TOKTytulDlg(&glowne),
+            new TOKWystytulyDlg(&glowne), new TOKKsiazkaDlg(&glowne), new TOKWysKsiazkiDlg(&glowne) };
+        const QRect ekran = QApplication::primaryScreen()->availableGeometry();
+        for (QWidget* okno : okna) {
+            okno->show();
+            QApplication::processEvents();
+            const std::string nazwa = okno->objectName().toStdString();
+            EXPECT_TRUE(ekran.contains(okno->frameGeometry()))
+                << nazwa << " at " << okno->frameGeometry().x() << "," << okno->frameGeometry().y() << " "
+                << okno->frameGeometry().width() << "x" << okno->frameGeometry().height() << " on " << ekran.width()
+                << "x" << ekran.height();
+            for (QWidget* w : okno->findChildren<QWidget*>()) {
+                const bool kontrolka = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
+                    || qobject_cast<QTableView*>(w) || qobject_cast<QStatusBar*>(w);
+                if (!kontrolka || w->window() != okno || w->isHidden())
+                    continue;
+                // Scrolled to, it shows in the window; one larger than the
+                // view, in part.
+                QWidget* widok = okno;
+                for (QWidget* nad = w->parentWidget(); nad != okno; nad = nad->parentWidget())
+                    if (auto* przewijana = qobject_cast<QScrollArea*>(nad)) {
+                        przewijana->ensureWidgetVisible(w, 0, 0);
+                        widok = przewijana->viewport();
+                    }
+                const QRect r(w->mapTo(widok, QPoint()), w->size());
+                const bool wiekszy = !widok->rect().contains(QRect(QPoint(), r.size()));
+                EXPECT_TRUE(widok->rect().contains(r) || (wiekszy && widok->rect().intersects(r)))
+                    << GetParam() << " pt: " << nazwa << "/" << w->objectName().toStdString() << " out of reach";
+            }
+            okno->hide();
+        }
+    }
+    QApplication::setFont(zwykla);
+}
+
+INSTANTIATE_TEST_SUITE_P(Czcionki, Na_ekranie, ::testing::Values(9, 14, 18, 24),
+    [](const ::testing::TestParamInfo<int>& p) { return std::to_string(p.param) + "pt"; });
 
 } // namespace

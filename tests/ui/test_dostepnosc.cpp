@@ -179,4 +179,31 @@ TEST_F(Dostepnosc, AnOpenedListAnnouncesItsCurrentCellAndAClosedOneNothing)
             << "cell " << k << " still showing";
 }
 
+// In a high-contrast palette every outline, a plain button's too, is drawn
+// in the text colour: the desktop's own, a shade off black, would vanish.
+TEST_F(Dostepnosc, InHighContrastEveryOutlineTakesTheTextColour)
+{
+    QPalette kontrast;
+    for (QPalette::ColorRole tlo : { QPalette::Window, QPalette::Base, QPalette::Button })
+        kontrast.setColor(tlo, Qt::black);
+    for (QPalette::ColorRole tekst : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        kontrast.setColor(tekst, Qt::white);
+    const std::pair<QWidget*, const char*> obrysowane[] = {
+        { nowy_tytul, "OKBtn" },
+        { nowy_tytul, "CancelBtn" },
+        { nowy_tytul, "edytnazwa" },
+        { nowa_ksiazka, "edytnum" },
+        { tytuly, "StringGrid1" },
+        { ksiazki, "CancelBtn" },
+        { okno.get(), "SpeedPanel" },
+    };
+    for (const auto& [okno_, nazwa] : obrysowane) {
+        okno_->setPalette(kontrast);
+        auto* kontrolka = Kontrolka<QWidget>(okno_, nazwa);
+        const QImage obraz = kontrolka->grab().toImage();
+        EXPECT_EQ(QColor(obraz.pixel(0, obraz.height() / 2)), QColor(Qt::white))
+            << okno_->objectName().toStdString() << "/" << nazwa;
+    }
+}
+
 } // namespace
