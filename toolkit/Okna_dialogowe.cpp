@@ -4,6 +4,7 @@
 #include "toolkit/Komunikat_przy_polu.h"
 #include "toolkit/Konwersje.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -238,6 +239,8 @@ void Dopasuj_do_czcionki(QWidget* okno)
         const QRect r = widzet->geometry();
         widzet->setGeometry(widzet == okno ? r.x() : wiecej(r.x()), widzet == okno ? r.y() : wiecej(r.y()),
             wiecej(r.width()), wiecej(r.height()));
+        if (auto* przycisk = qobject_cast<QAbstractButton*>(widzet); przycisk && !przycisk->icon().isNull())
+            przycisk->setIconSize(przycisk->iconSize() * skala);
         if (auto* tabela = qobject_cast<QTableView*>(widzet)) {
             tabela->horizontalHeader()->setDefaultSectionSize(wiecej(tabela->horizontalHeader()->defaultSectionSize()));
             tabela->verticalHeader()->setDefaultSectionSize(wiecej(tabela->verticalHeader()->defaultSectionSize()));

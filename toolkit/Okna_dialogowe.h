@@ -30,7 +30,7 @@ void Zmiesc_na_ekranie(QWidget* okno);
 double Skala_czcionki(const QWidget* okno);
 
 // Grows a window drawn at fixed places, and every control in it (not the
-// windows it owns), by the scale of its font, so that a larger desktop font
+// windows it owns) and its icons, by the scale of its font, so that a larger desktop font
 // cuts no text and a grid shows as many rows; at the design's font nothing
 // moves.
 void Dopasuj_do_czcionki(QWidget* okno);

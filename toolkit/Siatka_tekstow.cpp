@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
@@ -255,6 +256,15 @@ void Siatka_tekstow::currentChanged(const QModelIndex& biezacy, const QModelInde
     }
     const QRect komorka = visualRect(biezacy);
     QToolTip::showText(viewport()->mapToGlobal(komorka.bottomLeft()), tekst, viewport(), komorka);
+    // A tip that opens under the resting pointer takes it from the grid,
+    // which closes the tip: it goes above the cell instead.
+    const QWidgetList okna = QApplication::topLevelWidgets();
+    const auto dymek = std::find_if(okna.begin(), okna.end(),
+        [](const QWidget* okno) { return okno->isVisible() && okno->objectName() == QLatin1String("qtooltip_label"); });
+    if (dymek != okna.end() && (*dymek)->frameGeometry().contains(QCursor::pos(screen()))) {
+        const QPoint nad = viewport()->mapToGlobal(komorka.topLeft()) - QPoint(0, (*dymek)->height() + 18);
+        QToolTip::showText(nad, tekst, viewport(), komorka);
+    }
 }
 
 void Siatka_tekstow::initViewItemOption(QStyleOptionViewItem* opcja) const

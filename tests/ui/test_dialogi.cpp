@@ -318,7 +318,8 @@ bool Miesci_tekst(const QWidget* w)
 }
 
 // With a desktop font 1.75 times the design's, the six windows grow: every
-// label, button and box holds its text, the lists show as many rows; the
+// label, button and box holds its text, the lists show as many rows, the
+// tool bar's icons grow; the
 // About box keeps its own 8-point font and its size.
 TEST_F(Dialogi, AtALargerFontEveryWindowHoldsItsText)
 {
@@ -351,6 +352,7 @@ TEST_F(Dialogi, AtALargerFontEveryWindowHoldsItsText)
         EXPECT_GE(wiersze(okna[3]), wiersze_tytulow);
         EXPECT_GE(wiersze(okna[5]), wiersze_ksiazek);
         EXPECT_EQ(okna[1]->size(), o_programie_zwykle);
+        EXPECT_GE(Kontrolka<QToolButton>(&glowne, "OpenBtn")->iconSize().height(), 35) << "the icons grow too";
     }
     QApplication::setFont(zwykla);
 }
