@@ -8,8 +8,8 @@ korzen=$(pwd)
 program="$korzen/${1:-build}/app/wolumat"
 cel="$korzen/docs"
 
-if ! command -v import >/dev/null || [ ! -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platformthemes/libqt6ct.so ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick qt6ct
+if ! command -v import xclip openbox >/dev/null || [ ! -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platformthemes/libqt6ct.so ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick qt6ct xclip openbox
 fi
 
 katalog=$(mktemp -d)
@@ -88,7 +88,34 @@ XDG_CONFIG_HOME="$katalog/ustawienia" QT_QPA_PLATFORMTHEME=qt6ct lista lista_tyt
 
 # HiDPI: the same window at twice the scale, glyphs and icon drawn from SVG.
 QT_SCALE_FACTOR=2 "$program" >/dev/null 2>&1 &
+uruchomiony=$!
 aktywuj wolumat
 xdotool mousemove --window "$(okno wolumat)" 60 80; sleep 0.3
 zrzut wolumat okno_glowne_2x
 klawisz alt+x
+wait "$uruchomiony" || true
+
+# On a 1280×1024 screen under a window manager: the main window at a 24-point
+# font fits the screen, title bar and status bar on it; a paste of letters
+# the catalogue cannot hold is refused, and the note at the box says so.
+exec {numer_fd}<> <(:)
+Xvfb -displayfd "$numer_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+read -r -t 20 -u "$numer_fd" numer
+export DISPLAY=":$numer"
+openbox >/dev/null 2>&1 &
+sleep 1
+czcionka='"DejaVu Sans,24,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"'
+printf '[Appearance]\nstyle=Fusion\n[Fonts]\ngeneral=%s\nfixed=%s\n' "$czcionka" "$czcionka" >"$ustawienia/qt6ct.conf"
+XDG_CONFIG_HOME="$katalog/ustawienia" QT_QPA_PLATFORMTHEME=qt6ct "$program" >/dev/null 2>&1 &
+uruchomiony=$!
+aktywuj wolumat
+import -window root "$cel/okno_glowne_24pt.png"; echo docs/okno_glowne_24pt.png
+klawisz alt+x
+wait "$uruchomiony" || true
+"$program" >/dev/null 2>&1 &
+aktywuj wolumat; klawisz alt+d t; aktywuj "Tytuły"; pisz "Lalka"; klawisz Tab
+printf 'Жук и жаба' | xclip -selection clipboard
+klawisz ctrl+v
+import -window root -crop 760x420+300+250 "$cel/odmowa_wklejenia.png"; echo docs/odmowa_wklejenia.png
+klawisz Escape
+aktywuj wolumat; klawisz alt+x

@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QValidator>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -185,16 +186,54 @@ QScrollArea* Przewijana_forma(QWidget* okno)
         QWidget::setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
     return obszar;
 }
+
+// The window's frame as the window system has it now: the widget's own
+// notion goes stale where the frame came without a move.
+QMargins Ramka(const QWidget* okno)
+{
+    if (const QWindow* okno_systemu = okno->windowHandle())
+        return okno_systemu->frameMargins();
+    const QRect r = okno->frameGeometry(), g = okno->geometry();
+    return { g.left() - r.left(), g.top() - r.top(), r.right() - g.right(), r.bottom() - g.bottom() };
+}
+
+// The frame a window manager puts round a window is known only once it
+// has framed the window, after the showing: then the window is fitted
+// again. A window moved or resized by hand, its frame the same, is left be.
+class Ramka_znana : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
+    {
+        auto* okno = static_cast<QWidget*>(obiekt);
+        const QEvent::Type t = zdarzenie->type();
+        const bool zmiana
+            = t == QEvent::Move || t == QEvent::Resize || t == QEvent::Paint || t == QEvent::WindowActivate;
+        if (zmiana && okno->isVisible() && Ramka(okno) != ramka)
+            Zmiesc_na_ekranie(okno);
+        return false;
+    }
+    QMargins ramka;
+};
 } // namespace
 
 void Zmiesc_na_ekranie(QWidget* okno)
 {
+    // Found by its name: it has no meta-object of its own to be cast by.
+    const QString nazwa = QStringLiteral("Ramka_znana");
+    auto* znana = static_cast<Ramka_znana*>(okno->findChild<QObject*>(nazwa, Qt::FindDirectChildrenOnly));
+    if (znana == nullptr) {
+        znana = new Ramka_znana(okno);
+        znana->setObjectName(nazwa);
+        okno->installEventFilter(znana);
+    }
+    const QMargins ramka = Ramka(okno);
+    znana->ramka = ramka;
     const QScreen* ekran = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
     if (ekran == nullptr)
         return;
     const QRect obszar = ekran->availableGeometry();
-    const QSize ramka = okno->frameGeometry().size() - okno->size();
-    const QSize miejsce = obszar.size() - ramka;
+    const QSize miejsce = obszar.size().shrunkBy(ramka);
     if (okno->width() > miejsce.width() || okno->height() > miejsce.height()) {
         QScrollArea* przewijanie = Przewijana_forma(okno);
         const QSize rozmiar = okno->size().boundedTo(miejsce);
@@ -205,11 +244,11 @@ void Zmiesc_na_ekranie(QWidget* okno)
         if (!qobject_cast<QMainWindow*>(okno))
             przewijanie->setGeometry(okno->rect());
     }
-    const QRect r = okno->frameGeometry();
+    const QRect r = okno->geometry().marginsAdded(ramka);
     const int x = std::max(obszar.left(), std::min(r.left(), obszar.right() + 1 - r.width()));
     const int y = std::max(obszar.top(), std::min(r.top(), obszar.bottom() + 1 - r.height()));
     if (x != r.left() || y != r.top())
-        okno->move(x, y);
+        okno->move(okno->pos() + QPoint(x - r.left(), y - r.top()));
 }
 
 double Skala_czcionki(const QWidget* okno)
