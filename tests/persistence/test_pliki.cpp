@@ -224,7 +224,9 @@ TEST_F(Pliki, SavesThatMeetAnObstacleEndWholeUnderEveryName)
         const auto trwanie = std::chrono::steady_clock::now() - start;
         if (blokujacy > 0)
             ::kill(blokujacy, SIGKILL), Zaczekaj(blokujacy);
-        ASSERT_TRUE(WIFEXITED(status)) << p.co << ": ended by " << strsignal(WTERMSIG(status));
+        EXPECT_TRUE(WIFEXITED(status)) << p.co << ": ended by " << strsignal(WTERMSIG(status));
+        if (!WIFEXITED(status))
+            continue;
         const int wynik = WEXITSTATUS(status);
         EXPECT_EQ(wynik & 1, p.koniec == Koniec::nowy) << p.co << ": the driver's result";
         const std::string po_zapisie = Czytaj_bajty("proba1.txt");
@@ -316,7 +318,9 @@ TEST_F(Pliki, TheRunsFirstSaveKeepsTheFileItReplaces)
             run.Dodaj_tytul("Drugi", "Autor", "2");
             run.Zachowaj();
         });
-        ASSERT_EQ(status, 0) << p.co;
+        EXPECT_EQ(status, 0) << p.co;
+        if (status != 0)
+            continue;
         const std::string zapisany = Czytaj_bajty("proba1.txt");
         if (p.kopia != nullptr) {
             EXPECT_EQ(Czytaj_bajty(p.kopia), stary) << p.co;
@@ -439,17 +443,20 @@ TEST_F(Pliki, ASaveStoppedAfterAnyStepLeavesTheOldCatalogueWholeInSight)
             if (d.druga_nazwa)
                 fs::create_hard_link("proba1.txt", "druga_nazwa.txt");
             if (d.pozniejszy) {
-                ASSERT_EQ(W_dziecku([&] { app.Zachowaj(); }), 0);
+                const int pierwszy = W_dziecku([&] { app.Zachowaj(); });
+                EXPECT_EQ(pierwszy, 0) << d.co << ", step " << kroki << ": the first Save";
+                if (pierwszy != 0)
+                    break;
                 przed = Czytaj_bajty("proba1.txt");
                 Zapisz_bajty("proba1.txt", stary);
             }
             const int status = W_dziecku(przebieg(kroki, d.blad_dowiazania, d.pozniejszy));
             const bool zabity = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-            ASSERT_TRUE(zabity || status == 0) << d.co << ", step " << kroki;
+            EXPECT_TRUE(zabity || status == 0) << d.co << ", step " << kroki;
             if (!zabity)
                 break;
             EXPECT_TRUE(widoczne_z(przed)) << d.co << ": stopped after step " << kroki;
-            ASSERT_EQ(W_dziecku([&] { app.Zachowaj(); }), 0);
+            EXPECT_EQ(W_dziecku([&] { app.Zachowaj(); }), 0) << d.co << ", step " << kroki << ": the next Save";
             EXPECT_TRUE(widoczne_z(przed)) << d.co << ": stopped after step " << kroki << ", then saved";
         }
         EXPECT_GT(kroki, 4) << d.co << ": too few steps to stop at";

@@ -58,11 +58,11 @@ TEST_F(Klawisze, NoStrayKeyOnTheMainWindowRunsACommand)
         for (const char* n : nawykowe) {
             przygotuj();
             okno->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(okno.get())) << chwila;
+            EXPECT_TRUE(QTest::qWaitForWindowActive(okno.get())) << chwila << ", " << n;
             const auto tytuly = App().tytuly.Podaj_liczbe();
             const auto pozycje = App().pozycje.Podaj_liczbe();
             const QKeySequence klawisze(QString::fromLatin1(n));
-            ASSERT_GT(klawisze.count(), 0) << n;
+            EXPECT_GT(klawisze.count(), 0) << n;
             for (int i = 0; i < klawisze.count(); ++i) {
                 // A key goes to whatever holds the keyboard.
                 QWidget* cel = QApplication::focusWidget() ? QApplication::focusWidget() : okno.get();
@@ -75,7 +75,8 @@ TEST_F(Klawisze, NoStrayKeyOnTheMainWindowRunsACommand)
             EXPECT_EQ(App().pozycje.Podaj_liczbe(), pozycje) << chwila << ", " << n;
             EXPECT_FALSE(std::filesystem::exists("proba1.txt")) << chwila << ", " << n << ": Save ran";
             EXPECT_FALSE(std::filesystem::exists("proba2.txt")) << chwila << ", " << n << ": Open ran";
-            ASSERT_TRUE(okno->isVisible()) << chwila << ", " << n << ": Exit ran";
+            EXPECT_TRUE(okno->isVisible()) << chwila << ", " << n << ": Exit ran";
+            okno->show(); // for the next case
         }
     }
 
