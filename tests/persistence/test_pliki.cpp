@@ -20,6 +20,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <linux/falloc.h>
+#include <linux/fiemap.h>
 #include <linux/fs.h>
 #include <memory>
 #include <optional>
@@ -76,12 +78,25 @@ extern "C" int fsync(int fd)
 {
     return static_cast<int>(Krok(::syscall(SYS_fsync, fd)));
 }
+// Whether every file's blocks are reported shared with a clone, and the
+// error that their unsharing then reports.
+static bool bloki_wspolne = false;
+static int blad_odwspolnienia = 0;
 extern "C" int ioctl(int fd, unsigned long zadanie, ...) noexcept
 {
     va_list argumenty;
     va_start(argumenty, zadanie);
     void* argument = va_arg(argumenty, void*);
     va_end(argumenty);
+    if (zadanie == FS_IOC_FIEMAP && bloki_wspolne) {
+        auto* mapa = static_cast<fiemap*>(argument);
+        auto* zakres = reinterpret_cast<fiemap_extent*>(mapa + 1);
+        *zakres = fiemap_extent {};
+        zakres->fe_length = mapa->fm_length;
+        zakres->fe_flags = FIEMAP_EXTENT_SHARED | FIEMAP_EXTENT_LAST;
+        mapa->fm_mapped_extents = 1;
+        return 0;
+    }
     const long wynik = ::syscall(SYS_ioctl, fd, zadanie, argument);
     return static_cast<int>(zadanie == FICLONE || zadanie == FICLONERANGE ? Krok(wynik) : wynik);
 }
@@ -116,8 +131,9 @@ extern "C" ssize_t write(int fd, const void* dane, std::size_t n)
 static int blad_rezerwacji = 0;
 extern "C" int fallocate(int fd, int tryb, off_t od, off_t dlugosc)
 {
-    if (blad_rezerwacji != 0) {
-        errno = blad_rezerwacji;
+    const int blad = tryb & FALLOC_FL_UNSHARE_RANGE ? blad_odwspolnienia : blad_rezerwacji;
+    if (blad != 0) {
+        errno = blad;
         return -1;
     }
     return static_cast<int>(::syscall(SYS_fallocate, fd, tryb, od, dlugosc));
@@ -170,6 +186,7 @@ TEST_F(Pliki, SavesThatMeetAnObstacleEndWholeUnderEveryName)
         off_t zapis_do = 1L << 40; // writes to the file fail past it
         int blad_rezerwacji = 0;
         bool blokada = false; // another program holds a lock on one byte far past the end
+        int blad_odwspolnienia = 0; // where set, the file shares its blocks with a clone; unsharing fails so
     };
     const off_t stary_koniec = static_cast<off_t>(stary.size());
     const Przeszkoda przeszkody[] = {
@@ -185,6 +202,10 @@ TEST_F(Pliki, SavesThatMeetAnObstacleEndWholeUnderEveryName)
         { "a write and its restore that fail", true, Koniec::obok, RLIM_INFINITY, 0, 5 },
         { "another program's lock", true, Koniec::bez_zapisu, RLIM_INFINITY, 0, 1L << 40, 0, true },
         { "a refused reservation", true, Koniec::bez_zapisu, RLIM_INFINITY, 0, 1L << 40, ENOSPC },
+        { "no room to unshare blocks shared with a clone", true, Koniec::bez_zapisu, RLIM_INFINITY, 0, 1L << 40, 0,
+            false, ENOSPC },
+        { "blocks shared with a clone that cannot be unshared", true, Koniec::nowy, RLIM_INFINITY, 0, 1L << 40, 0,
+            false, EINVAL },
     };
     Dodaj_tytuly(500);
     app.Zachowaj();
@@ -218,6 +239,7 @@ TEST_F(Pliki, SavesThatMeetAnObstacleEndWholeUnderEveryName)
             blad_przemianowania = p.blad_przemianowania;
             std::tie(zapis_pliku, zapis_do) = std::pair(przed.st_ino, p.zapis_do);
             blad_rezerwacji = p.blad_rezerwacji;
+            std::tie(bloki_wspolne, blad_odwspolnienia) = std::pair(p.blad_odwspolnienia != 0, p.blad_odwspolnienia);
             bool kopia = true;
             return Zachowaj_z_wynikiem(&kopia) | (zapisy_pliku > 0 ? 2 : 0);
         });
@@ -244,7 +266,7 @@ TEST_F(Pliki, SavesThatMeetAnObstacleEndWholeUnderEveryName)
             EXPECT_EQ(wynik & 2, 0) << p.co << ": the file was written";
             // Giving back what a reservation may have taken stamps the file,
             // and so does the backup's second name, made and removed again.
-            EXPECT_TRUE(p.blad_rezerwacji != 0 || p.blad_przemianowania != 0
+            EXPECT_TRUE(p.blad_rezerwacji != 0 || p.blad_przemianowania != 0 || p.blad_odwspolnienia != 0
                 || (po.st_ctim.tv_sec == przed.st_ctim.tv_sec && po.st_ctim.tv_nsec == przed.st_ctim.tv_nsec))
                 << p.co << ": the file was touched";
         }

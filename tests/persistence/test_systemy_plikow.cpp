@@ -270,6 +270,7 @@ struct Pelny_dysk {
     std::size_t wolne; // left free for root
     Koniec koniec;
     bool dopisywany = false; // another program keeps appending to a file on the disk meanwhile
+    bool zwolnione = false; // the disk is filled, then emptied just before the Save, uncommitted
 };
 
 void PrintTo(const Pelny_dysk& p, std::ostream* os)
@@ -307,6 +308,8 @@ TEST_P(Pelne_dyski, AFailedSaveLeavesTheOldBytesUnderEveryName)
         fs::create_hard_link(nazwy[0], nazwy[1]);
     }
     ASSERT_TRUE(Wypelnij_do(system.Punkt(), p.wolne));
+    if (p.zwolnione)
+        fs::remove(system.Punkt() / "wypelniacz");
     struct stat przed { };
     ASSERT_EQ(::stat(nazwy[0].c_str(), &przed), 0);
     // Another process, not a thread: a fork beside a running thread may copy a lock it holds.
@@ -385,7 +388,11 @@ INSTANTIATE_TEST_SUITE_P(, Pelne_dyski,
         Pelny_dysk { "bindfs_nad_btrfs_krotszy", "bindfs_btrfs", Droga::druga_nazwa, 6000, 5990, 256 * 1024,
             Koniec::nietkniety },
         Pelny_dysk { "bindfs_nad_btrfs_krotszy_bez_prawa_tworzenia", "bindfs_btrfs", Droga::bez_prawa_tworzenia, 6000,
-            5990, 1024 * 1024, Koniec::nietkniety }),
+            5990, 1024 * 1024, Koniec::nietkniety },
+        // Room freed a moment ago counts once committed: no temporary file on
+        // copy-on-write, the room must be free, and it is.
+        Pelny_dysk { "btrfs_zwolnione_bez_prawa_tworzenia", "btrfs", Droga::bez_prawa_tworzenia, 40, 6000, 200 * 1024,
+            Koniec::nowy, false, true }),
     [](const auto& info) { return std::string(info.param.nazwa); });
 
 // Shuts a file system down as a power cut would: what is not yet in its log is lost.
