@@ -95,21 +95,44 @@ double Zysk(double calosc, double urzadzenie, double prostsze)
 struct Czesc {
     const char* operacja;
     double calosc, urzadzenie, prostsze;
+    double bez_urzadzenia = 0; // the whole operation the simpler way, where it can run so
 };
 
-// One line of the table's row: for each operation it serves, both medians
-// and the gain.
+// One line of the table's row: for each operation it serves, the whole
+// operation with the device and without it and the gain the rule weighs;
+// then the device's part and the simpler one's, and their gain.
 void Wiersz(const char* nazwa, std::initializer_list<Czesc> czesci)
 {
     std::printf("%s:", nazwa);
     const char* oddzielnik = "";
     for (const Czesc& c : czesci) {
-        std::printf("%s %s %.4f s, device %.4f s, simpler %.4f s, gain %.0f %%", oddzielnik, c.operacja, c.calosc,
-            c.urzadzenie, c.prostsze, Zysk(c.calosc, c.urzadzenie, c.prostsze));
+        std::printf("%s %s %.4f s", oddzielnik, c.operacja, c.calosc);
+        if (c.bez_urzadzenia > 0)
+            std::printf(", without %.4f s, whole gain %.0f %%", c.bez_urzadzenia,
+                100 * (c.bez_urzadzenia - c.calosc) / c.bez_urzadzenia);
+        std::printf("; part: device %.4f s, simpler %.4f s, gain %.0f %%", c.urzadzenie, c.prostsze,
+            Zysk(c.calosc, c.urzadzenie, c.prostsze));
         oddzielnik = ";";
     }
     std::printf("\n");
     std::fflush(stdout);
+}
+
+// The whole operation with the device switched on and off, in turn, so that
+// the machine's drift falls on both alike; both medians, the device left on.
+template <class Przelacznik, class Operacja>
+std::pair<double, double> Z_i_bez(int proby, Przelacznik& przelacznik, Operacja operacja)
+{
+    const Przelacznik wlaczony = przelacznik;
+    std::vector<double> z, bez;
+    for (int i = 0; i < proby; ++i) {
+        przelacznik = wlaczony;
+        z.push_back(operacja());
+        przelacznik = Przelacznik {};
+        bez.push_back(operacja());
+    }
+    przelacznik = wlaczony;
+    return { Mediana(z), Mediana(bez) };
 }
 
 // Save's writes of the file's bytes in blocks of `blok`, synced as Save syncs.
@@ -156,7 +179,7 @@ int Zmierz_urzadzenia(long obiekty, int proby)
     TKlasaAplikacji& app = okno.Aplikacja();
     Generuj_biblioteke(app, obiekty);
 
-    const double zapis = Zmierz(proby, [&] { app.Zachowaj(); });
+    app.Zachowaj(); // the file that Open reads
     const double otwarcie = Zmierz(proby, [&] {
         app.Usun_wszystko();
         app.Otworz();
@@ -167,11 +190,25 @@ int Zmierz_urzadzenia(long obiekty, int proby)
             Czas_indeksu<Mapa_standardowa>(praca, proby) } });
 
     const std::string plik = Czytaj_plik("proba1.txt");
-    Wiersz("output block of a mebibyte",
-        { { "Save", zapis, Czas_blokow(plik, 1 << 20, proby), Czas_blokow(plik, BUFSIZ, proby) } });
-    ::unlink("bloki.tmp");
-    Wiersz("table reserved for Save",
-        { { "Save", zapis, Czas_tablicy(app, proby, true), Czas_tablicy(app, proby, false) } });
+    const auto zapisz = [&] { return Zmierz(1, [&] { app.Zachowaj(); }); };
+    {
+        // Switched off, a file goes out in stdio's blocks.
+        bool blok = true;
+        const std::size_t mebibajt = rozmiar_bloku_pliku;
+        const auto [z, bez] = Z_i_bez(proby, blok, [&] {
+            rozmiar_bloku_pliku = blok ? mebibajt : BUFSIZ;
+            return zapisz();
+        });
+        rozmiar_bloku_pliku = mebibajt;
+        Wiersz("output block of a mebibyte",
+            { { "Save", z, Czas_blokow(plik, 1 << 20, proby), Czas_blokow(plik, BUFSIZ, proby), bez } });
+        ::unlink("bloki.tmp");
+    }
+    {
+        const auto [z, bez] = Z_i_bez(proby, Tablica_obiektow::rezerwacja, zapisz);
+        Wiersz("table reserved for Save",
+            { { "Save", z, Czas_tablicy(app, proby, true), Czas_tablicy(app, proby, false), bez } });
+    }
 
     // Save's writing of the objects, with and without the prefetch, to a
     // sink that costs nothing.
@@ -195,30 +232,28 @@ int Zmierz_urzadzenia(long obiekty, int proby)
                 s.Oproznij();
             });
         };
-        const double z = pisz(true);
-        Wiersz("prefetch of a copy's title while saving", { { "Save", zapis, z, pisz(false) } });
+        const double czesc = pisz(true);
+        const auto [z, bez] = Z_i_bez(proby, Mapa_kartx::wyprzedzenie, zapisz);
+        Wiersz("prefetch of a copy's title while saving", { { "Save", z, czesc, pisz(false), bez } });
     }
 
     // The titles list: its sort, fill, show and paint, with the keyed sort.
     TOKWystytulyDlg tytuly(&okno);
-    auto lista = [&](auto& dialog) {
-        std::vector<double> czasy;
-        for (int i = 0; i < proby; ++i) {
-            Od_najnowszych(app);
-            czasy.push_back(Zmierz(1, [&] {
-                dialog.Wypelnij();
-                dialog.show();
-                if (!QTest::qWaitForWindowExposed(&dialog))
-                    std::abort();
-                dialog.repaint();
-            }));
-            dialog.hide();
-        }
-        return Mediana(czasy);
+    const auto lista = [&] {
+        Od_najnowszych(app);
+        const double czas = Zmierz(1, [&] {
+            tytuly.Wypelnij();
+            tytuly.show();
+            if (!QTest::qWaitForWindowExposed(&tytuly))
+                std::abort();
+            tytuly.repaint();
+        });
+        tytuly.hide();
+        return czas;
     };
+    const auto [z, bez] = Z_i_bez(proby, TOKWystytulyDlg::sortowanie_wedlug_klucza, lista);
     Wiersz("keyed sort of the titles list",
-        { { "titles list", lista(tytuly),
-            Czas_sortowania(app, proby, [&] { app.tytuly.Sortuj_wedlug_klucza(Klucz_tytulu); }),
-            Czas_sortowania(app, proby, [&] { app.tytuly.Sortuj(Porownaj_tytuly); }) } });
+        { { "titles list", z, Czas_sortowania(app, proby, [&] { app.tytuly.Sortuj_wedlug_klucza(Klucz_tytulu); }),
+            Czas_sortowania(app, proby, [&] { app.tytuly.Sortuj(Porownaj_tytuly); }), bez } });
     return 0;
 }

@@ -31,7 +31,10 @@ void TOKWystytulyDlg::Wypelnij()
         return;
     // The order of Sortuj with Porownaj_tytuly (bench/README.md, row "keyed
     // sort of the titles list").
-    tytuly->Sortuj_wedlug_klucza(Klucz_tytulu);
+    if (sortowanie_wedlug_klucza)
+        tytuly->Sortuj_wedlug_klucza(Klucz_tytulu);
+    else
+        tytuly->Sortuj(Porownaj_tytuly);
     Pokaz_elementy({ QStringLiteral("L.p."), QStringLiteral("Tytuł"), QStringLiteral("Autor"), QStringLiteral("ISBN") },
         tytuly, [](const TTytul& tytul, int kolumna) { return Pole_tytulu(&tytul, kolumna - 1); });
     ui->StringGrid1->setVisible(true);

@@ -15,10 +15,11 @@ public:
     std::int32_t Kod_tablicy() const override { return kod_tablicy; }
     void Utworz_obiekt(std::int32_t id, std::int32_t kod_klasy, Tablica_obiektow* tablica) override;
     // A copy names its title's identifier, far from it in memory (bench/README.md,
-    // row "prefetch of a copy's title while saving").
+    // row "prefetch of a copy's title while saving"); the benchmark turns it off to weigh it.
+    static inline bool wyprzedzenie = true;
     void Zapowiedz_zapis(const PDC_Obiekt* obiekt) const override
     {
-        if (obiekt != nullptr && obiekt->Podaj_kod_klasy() == kod_pozycji)
+        if (wyprzedzenie && obiekt != nullptr && obiekt->Podaj_kod_klasy() == kod_pozycji)
             __builtin_prefetch(static_cast<const TPozycja*>(obiekt)->Podaj_tytul());
     }
 

@@ -28,6 +28,8 @@ void Tablica_obiektow::Dodaj(std::int32_t id, PDC_Obiekt* obiekt)
 
 void Tablica_obiektow::Zarezerwuj(std::size_t n)
 {
+    if (!rezerwacja)
+        return;
     obiekty.reserve(n);
     indeks.Zarezerwuj(n);
 }

@@ -6,11 +6,6 @@
 #include <algorithm>
 #include <charconv>
 
-namespace {
-// bench/README.md, row "output block of a mebibyte".
-constexpr std::size_t rozmiar_bloku = 1 << 20;
-} // namespace
-
 void Strumien_wyjsciowy::Liczba(std::int32_t liczba)
 {
     Zapewnij(12);
@@ -25,7 +20,7 @@ void Strumien_wyjsciowy::Zrob_miejsce(std::size_t n)
     if (pojemnosc - uzyte >= n)
         return;
     // A file gets one large block; text kept in memory grows from a small one.
-    const std::size_t nowa = std::max({ fd >= 0 ? rozmiar_bloku : 4096, 2 * pojemnosc, uzyte + n });
+    const std::size_t nowa = std::max({ fd >= 0 ? rozmiar_bloku_pliku : 4096, 2 * pojemnosc, uzyte + n });
     auto nowy = std::make_unique_for_overwrite<char[]>(nowa);
     std::copy(bufor.get(), kursor, nowy.get());
     kursor = nowy.get() + uzyte;

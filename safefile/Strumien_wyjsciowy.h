@@ -7,6 +7,10 @@
 #include <memory>
 #include <string_view>
 
+// The block in which a file's bytes go out (bench/README.md, row "output
+// block of a mebibyte"), which the benchmark sets to stdio's to weigh it.
+inline std::size_t rozmiar_bloku_pliku = std::size_t { 1 } << 20;
+
 // The output side of the object file: bytes collect in a buffer and go to a
 // file descriptor in large blocks, every write checked. Without a descriptor
 // everything stays in memory. A line end is stored as CR LF.
