@@ -146,20 +146,6 @@ double Czas_blokow(const std::string& plik, std::size_t blok, int proby)
     });
 }
 
-// Save's object table of the catalogue, with room made for its count or grown.
-double Czas_tablicy(TKlasaAplikacji& app, int proby, bool z_rezerwacja)
-{
-    return Zmierz(proby, [&] {
-        Tablica_obiektow tablica;
-        Mapa_kartx mapa;
-        tablica.Ustaw_mape(&mapa);
-        if (z_rezerwacja)
-            tablica.Zarezerwuj(static_cast<std::size_t>(app.tytuly.Podaj_liczbe() + app.pozycje.Podaj_liczbe()) + 2);
-        app.tytuly.Wpisz_do_tablicy(&tablica);
-        app.pozycje.Wpisz_do_tablicy(&tablica);
-    });
-}
-
 template <class Sortowanie> double Czas_sortowania(TKlasaAplikacji& app, int proby, Sortowanie sortuj)
 {
     std::vector<double> czasy;
@@ -203,11 +189,6 @@ int Zmierz_urzadzenia(long obiekty, int proby)
         Wiersz("output block of a mebibyte",
             { { "Save", z, Czas_blokow(plik, 1 << 20, proby), Czas_blokow(plik, BUFSIZ, proby), bez } });
         ::unlink("bloki.tmp");
-    }
-    {
-        const auto [z, bez] = Z_i_bez(proby, Tablica_obiektow::rezerwacja, zapisz);
-        Wiersz("table reserved for Save",
-            { { "Save", z, Czas_tablicy(app, proby, true), Czas_tablicy(app, proby, false), bez } });
     }
 
     // Save's writing of the objects, with and without the prefetch, to a

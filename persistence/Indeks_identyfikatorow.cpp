@@ -71,15 +71,6 @@ void Indeks_identyfikatorow::Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiek
         Nowy_slot(id, m.wolne) = { id, posiadanie, obiekt };
 }
 
-void Indeks_identyfikatorow::Zarezerwuj(std::size_t n)
-{
-    std::size_t rozmiar = sloty.empty() ? najmniejszy : sloty.size();
-    while (Za_pelny(n, rozmiar))
-        rozmiar *= 2;
-    if (rozmiar != sloty.size())
-        Przebuduj(rozmiar);
-}
-
 void Indeks_identyfikatorow::Przebuduj(std::size_t rozmiar)
 {
     std::vector<Slot> nowe(rozmiar);

@@ -43,8 +43,6 @@ public:
     bool Wpisz(std::int32_t id, Wpis wpis);
     // The identifier is now held by `obiekt` (or by none).
     void Ustaw_posiadacza(std::int32_t id, PDC_Obiekt* obiekt);
-    // Makes room for n identifiers at once.
-    void Zarezerwuj(std::size_t n);
 
     // No class has this code; it marks an empty slot.
     static constexpr std::int32_t pusty = std::numeric_limits<std::int32_t>::min();

@@ -24,9 +24,6 @@ void TKlasaAplikacji::Zachowaj()
     Tablica_obiektow tablica;
     Mapa_kartx mapa;
     tablica.Ustaw_mape(&mapa);
-    // The count is known: no growing on the way.
-    tablica.Zarezerwuj(
-        static_cast<std::size_t>(tytuly.Podaj_liczbe()) + static_cast<std::size_t>(pozycje.Podaj_liczbe()) + 2);
     tytuly.Wpisz_do_tablicy(&tablica);
     pozycje.Wpisz_do_tablicy(&tablica);
     // The catalogue that the run's first Save replaces is kept as its next

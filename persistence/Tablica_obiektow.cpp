@@ -26,14 +26,6 @@ void Tablica_obiektow::Dodaj(std::int32_t id, PDC_Obiekt* obiekt)
     }
 }
 
-void Tablica_obiektow::Zarezerwuj(std::size_t n)
-{
-    if (!rezerwacja)
-        return;
-    obiekty.reserve(n);
-    indeks.Zarezerwuj(n);
-}
-
 PDC_Obiekt* Tablica_obiektow::Obiekt(std::int32_t pozycja) const
 {
     if (pozycja < 0 || pozycja >= licznik)

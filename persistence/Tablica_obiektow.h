@@ -39,10 +39,6 @@ public:
     }
     PDC_Obiekt* Obiekt(std::int32_t pozycja) const;
     std::int32_t Podaj_licznik() const { return licznik; }
-    // Room for n entries, when their number is known (bench/README.md, row
-    // "table reserved for Save"); the benchmark turns it off to weigh it.
-    void Zarezerwuj(std::size_t n);
-    static inline bool rezerwacja = true;
 
     // Gives a listed object a new identifier unless that is -1 or another
     // object of this table holds it; returns whether it was given.
