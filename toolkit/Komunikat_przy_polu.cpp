@@ -4,17 +4,27 @@
 #include "toolkit/Okna_dialogowe.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 
 namespace {
 // As long as a tooltip of a few words stays.
 constexpr int czas_komunikatu_ms = 10000;
+
+// A screen reader meets the note as a tooltip, which it reads when it shows.
+QAccessibleInterface* Dostep_komunikatu(const QString&, QObject* obiekt)
+{
+    if (obiekt == nullptr || !obiekt->isWidgetType() || obiekt->objectName() != QLatin1String("Komunikat_przy_polu"))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(obiekt), QAccessible::ToolTip);
+}
 } // namespace
 
 Komunikat_przy_polu::Komunikat_przy_polu(QWidget* pole)
     : QLabel(pole, Qt::ToolTip | Qt::FramelessWindowHint)
     , pole(pole)
 {
+    [[maybe_unused]] static const bool zarejestrowany = (QAccessible::installFactory(Dostep_komunikatu), true);
     setObjectName(QStringLiteral("Komunikat_przy_polu"));
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
@@ -32,6 +42,7 @@ void Komunikat_przy_polu::Pokaz(const QString& tekst)
     if (!pole->isVisible())
         return;
     setText(tekst);
+    setAccessibleName(tekst);
     adjustSize();
     move(pole->mapToGlobal(QPoint(0, pole->height() + 2)));
     show();
