@@ -188,13 +188,11 @@ QScrollArea* Przewijana_forma(QWidget* okno)
 }
 
 // The window's frame as the window system has it now: the widget's own
-// notion goes stale where the frame came without a move.
+// notion goes stale where the frame came without a move. A window being
+// shown has its window-system window.
 QMargins Ramka(const QWidget* okno)
 {
-    if (const QWindow* okno_systemu = okno->windowHandle())
-        return okno_systemu->frameMargins();
-    const QRect r = okno->frameGeometry(), g = okno->geometry();
-    return { g.left() - r.left(), g.top() - r.top(), r.right() - g.right(), r.bottom() - g.bottom() };
+    return okno->windowHandle() ? okno->windowHandle()->frameMargins() : QMargins();
 }
 
 // The frame a window manager puts round a window is known only once it
